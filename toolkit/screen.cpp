@@ -30,6 +30,7 @@ Screen::Screen(ScreenRegistry &registry, ScreenId id, const WindowStyle &style)
 {
     const QString name = QString::fromLatin1(screenName(id).data(), qsizetype(screenName(id).size()));
     setObjectName(name);
+    setWindowRole(name); // lets window managers and tools tell the screens apart
     client_->setObjectName(name + QStringLiteral("Client"));
     setWindowTitle(style_.caption);
     setWindowIcon(pictures::icon(style_.icon));
