@@ -4,12 +4,69 @@
 
 #include <QImage>
 #include <QTest>
+#include <algorithm>
 
 using namespace tivak;
 
 Q_DECLARE_METATYPE(tivak::PictureRole)
+Q_DECLARE_METATYPE(tivak::Rect)
 
 namespace {
+
+constexpr int twipsPerPixel = 15;
+// JPEG noise aside, a pixel counts as drawn when any channel is clearly darker than white.
+constexpr int drawnBelow = 215;
+// An animal is beside its button when, along a good part of one edge of the button, its
+// drawing or its name comes within this reach (in on-screen pixels).
+constexpr int besideReach = 18;
+constexpr double besideShare = 0.45;
+
+bool drawn(QRgb pixel)
+{
+    return qRed(pixel) < drawnBelow || qGreen(pixel) < drawnBelow || qBlue(pixel) < drawnBelow;
+}
+
+// Share of drawn pixels in area.
+double drawnShare(const QImage &image, const QRect &area)
+{
+    const QRect inside = area.intersected(image.rect());
+    int count = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            count += drawn(image.pixel(x, y)) ? 1 : 0;
+    }
+    return inside.isEmpty() ? 0 : double(count) / (inside.width() * inside.height());
+}
+
+// Share of the lines across strip (rows, or columns when acrossColumns) that hold a drawn pixel.
+double linesTouched(const QImage &image, const QRect &strip, bool acrossColumns)
+{
+    const QRect inside = strip.intersected(image.rect());
+    const int lines = acrossColumns ? strip.width() : strip.height();
+    int touched = 0;
+    for (int line = 0; line < (acrossColumns ? inside.width() : inside.height()); ++line) {
+        bool hit = false;
+        for (int step = 0; step < (acrossColumns ? inside.height() : inside.width()) && !hit;
+             ++step) {
+            const QPoint point = acrossColumns ? QPoint(inside.left() + line, inside.top() + step)
+                                               : QPoint(inside.left() + step, inside.top() + line);
+            hit = drawn(image.pixel(point));
+        }
+        touched += hit ? 1 : 0;
+    }
+    return lines == 0 ? 0 : double(touched) / lines;
+}
+
+// A rect given in twips on the page window, in pixels of the page's stored picture.
+QRect inPicturePixels(int page, const Rect &rect)
+{
+    const auto &placement = catalogue::picturePlacement(page);
+    const double scaleX = double(placement.pixelWidth) / placement.rect.width;
+    const double scaleY = double(placement.pixelHeight) / placement.rect.height;
+    return QRect(qRound((rect.left - placement.rect.left) * scaleX),
+                 qRound((rect.top - placement.rect.top) * scaleY), qRound(rect.width * scaleX),
+                 qRound(rect.height * scaleY));
+}
 
 void addPicture(const char *name, PictureRole role, int width, int height)
 {
@@ -118,6 +175,45 @@ private slots:
             if (static_cast<PictureRole>(other) != role)
                 QVERIFY(pictureAsset(static_cast<PictureRole>(other)).bytes != first.bytes);
         }
+    }
+
+    void everySpeakerSitsBesideItsAnimal_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<Rect>("button");
+        for (int page = 1; page <= catalogue::pageCount; ++page) {
+            for (const auto &hotspot : catalogue::hotspots(page)) {
+                QTest::addRow("page %d %s", page, hotspot.animal.data()) << page << hotspot.rect;
+            }
+        }
+    }
+    void everySpeakerSitsBesideItsAnimal()
+    {
+        QFETCH(int, page);
+        QFETCH(Rect, button);
+        const QImage picture = QImage::fromData(pictureAsset(pagePicture(page)).bytes, "JPEG");
+        QVERIFY(!picture.isNull());
+        // The button covers nothing of the drawing...
+        QCOMPARE_LT(drawnShare(picture, inPicturePixels(page, button)), 0.02);
+        // ...and along one of its edges the animal or its name is right there.
+        const int reach = besideReach * twipsPerPixel;
+        const int right = button.left + button.width;
+        const int bottom = button.top + button.height;
+        const double besideness = std::max({
+            linesTouched(picture, inPicturePixels(page, {right, button.top, reach, button.height}),
+                         false),
+            linesTouched(
+                picture,
+                inPicturePixels(page, {button.left - reach, button.top, reach, button.height}),
+                false),
+            linesTouched(picture, inPicturePixels(page, {button.left, bottom, button.width, reach}),
+                         true),
+            linesTouched(
+                picture,
+                inPicturePixels(page, {button.left, button.top - reach, button.width, reach}),
+                true),
+        });
+        QCOMPARE_GE(besideness, besideShare);
     }
 };
 

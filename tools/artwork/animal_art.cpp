@@ -21,13 +21,19 @@ AnimalArt hyena()
              {fill("#6d4534"), fill("#4a3a2c")}}};
 }
 
-// The eagle in slate grey, with a pale head.
+// The eagle in slate grey, with a falcon's dark cap and the dark stripe under its eye, facing
+// the other way than the eagle beside it.
 AnimalArt falcon()
 {
+    const QString markings = QStringLiteral(
+        "<path fill=\"#2f3a47\" d=\"M4.2 12A4.7 4.7 0 0 1 6.9 11h3.5v1.4H6.7c-1 0-1.6.1-2.5-.4z\"/>"
+        "<path fill=\"#2f3a47\" d=\"M5.5 14.2h1.3v1.8H5.3z\"/></g></svg>");
     return {"emoji/eagle",
             {{fill("#6d4534"), fill("#3f4b5a")},
              {fill("#a56953"), fill("#6b7b8e")},
-             {fill("#d3d3d3"), fill("#eeeae0")}}};
+             {fill("#d3d3d3"), fill("#eeeae0")},
+             {QStringLiteral("</g></svg>"), markings}},
+            true};
 }
 
 // The deer without its antlers, with a gazelle's ringed, lyre-shaped horns instead.
@@ -59,10 +65,19 @@ AnimalArt tortoise()
              {fill("#c3ef3c"), fill("#a9b36c")}}};
 }
 
-// The rooster with a plain brown tail.
+// The rooster in a hen's russet, with a short tail and a small comb.
 AnimalArt hen()
 {
-    return {"emoji/rooster", {{fill("#44911b"), fill("#8a5a3c")}}};
+    const QString smallComb = QStringLiteral(
+        "<path fill=\"#f8312f\" d=\"M5.6 4.6c-.2-1 .5-1.8 1.4-1.6c.4-.6 1.4-.7 1.9 0c.8-.2 1.5.6 "
+        "1.1 1.4c-.3.6-1 .7-1.6.6L6.6 5.3c-.5 0-.9-.2-1-.7\"/></g></svg>");
+    return {"emoji/rooster",
+            {{fill("#44911b"), fill("#8a5a3c")},
+             {fill("#6d4534"), fill("#b5733f")},
+             {fill("#a56953"), fill("#dba46a")},
+             {QStringLiteral("fill=\"#f8312f\" d=\"M13.03"),
+              QStringLiteral("fill=\"none\" d=\"M13.03")},
+             {QStringLiteral("</g></svg>"), smallComb}}};
 }
 
 struct StandIn

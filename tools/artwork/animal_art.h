@@ -12,6 +12,7 @@ struct AnimalArt
 {
     QString drawing;
     SvgEdits edits;
+    bool mirrored = false; // facing right, to tell it apart from a relative on the same page
 };
 
 AnimalArt animalArt(std::string_view animal);

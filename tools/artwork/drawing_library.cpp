@@ -5,6 +5,18 @@
 #include <QSvgRenderer>
 
 namespace tivak::artwork {
+namespace {
+
+constexpr int measuringPixels = 512;
+
+QRectF fittedInto(const QSizeF &natural, const QRectF &target)
+{
+    QRectF bounds(QPointF(), natural.scaled(target.size(), Qt::KeepAspectRatio));
+    bounds.moveCenter(target.center());
+    return bounds;
+}
+
+} // namespace
 
 DrawingLibrary::DrawingLibrary(QDir folder) : m_folder(std::move(folder)) {}
 
@@ -19,14 +31,36 @@ QByteArray DrawingLibrary::source(const QString &name, const SvgEdits &edits) co
     return text.toUtf8();
 }
 
+// The part of the canvas that something is drawn on, in the drawing's own units.
+QRectF DrawingLibrary::shownPart(QSvgRenderer &renderer)
+{
+    const QRectF canvas = renderer.viewBoxF();
+    QImage image(measuringPixels, measuringPixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter, QRectF(image.rect()));
+    painter.end();
+    QRect shown;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(row[x]) > 16)
+                shown |= QRect(x, y, 1, 1);
+        }
+    }
+    const qreal unitX = canvas.width() / measuringPixels;
+    const qreal unitY = canvas.height() / measuringPixels;
+    return {canvas.left() + shown.left() * unitX, canvas.top() + shown.top() * unitY,
+            shown.width() * unitX, shown.height() * unitY};
+}
+
 void DrawingLibrary::draw(QPainter &painter, const QString &name, const QRectF &target,
                           const SvgEdits &edits, bool mirrored) const
 {
     QSvgRenderer renderer(source(name, edits));
-    const QSizeF natural = renderer.viewBoxF().size();
-    const QSizeF fitted = natural.scaled(target.size(), Qt::KeepAspectRatio);
-    QRectF bounds(QPointF(), fitted);
-    bounds.moveCenter(target.center());
+    const QRectF part = shownPart(renderer);
+    renderer.setViewBox(part);
+    const QRectF bounds = fittedInto(part.size(), target);
     painter.save();
     if (mirrored) {
         painter.translate(bounds.center().x(), 0);
@@ -35,6 +69,19 @@ void DrawingLibrary::draw(QPainter &painter, const QString &name, const QRectF &
     }
     renderer.render(&painter, bounds);
     painter.restore();
+}
+
+QImage DrawingLibrary::silhouette(const QString &name, const SvgEdits &edits, int longSide) const
+{
+    QSvgRenderer renderer(source(name, edits));
+    const QRectF part = shownPart(renderer);
+    const QSize size = part.size().scaled(longSide, longSide, Qt::KeepAspectRatio).toSize();
+    QImage image(size, QImage::Format_Alpha8);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.setViewBox(part);
+    renderer.render(&painter, QRectF(image.rect()));
+    return image;
 }
 
 } // namespace tivak::artwork

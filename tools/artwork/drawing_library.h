@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QDir>
+#include <QImage>
 #include <QRectF>
 #include <QString>
 #include <utility>
 #include <vector>
 
 class QPainter;
+class QSvgRenderer;
 
 namespace tivak::artwork {
 
@@ -15,18 +17,23 @@ namespace tivak::artwork {
 using SvgEdits = std::vector<std::pair<QString, QString>>;
 
 // The vector drawings the artwork is made of: the Fluent Emoji set under emoji/ and our own
-// drawings under drawings/, named like "emoji/lion" or "drawings/ostrich".
+// drawings under drawings/, named like "emoji/lion" or "drawings/ostrich". A drawing is always
+// drawn by what it shows, without the empty margin of its canvas.
 class DrawingLibrary
 {
 public:
     explicit DrawingLibrary(QDir folder);
 
-    // Draws a drawing into target, keeping its proportions, mirrored left to right when asked.
+    // Draws a drawing to fill target as far as its proportions allow, mirrored when asked.
     void draw(QPainter &painter, const QString &name, const QRectF &target,
               const SvgEdits &edits = {}, bool mirrored = false) const;
 
+    // The drawing's silhouette, longer side longSide pixels: alpha only, for judging its shape.
+    QImage silhouette(const QString &name, const SvgEdits &edits, int longSide) const;
+
 private:
     QByteArray source(const QString &name, const SvgEdits &edits) const;
+    static QRectF shownPart(QSvgRenderer &renderer);
 
     QDir m_folder;
 };

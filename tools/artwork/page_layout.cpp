@@ -3,6 +3,7 @@
 #include "catalogue.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace tivak::artwork {
@@ -10,11 +11,17 @@ namespace {
 
 constexpr qreal twipsPerPixel = 15;
 constexpr qreal buttonGap = 4;  // between a button and its animal
-constexpr qreal clearance = 10; // between one animal and anything else
+constexpr qreal clearance = 12; // between one animal and anything else
 constexpr qreal pageMargin = 6;
 constexpr qreal smallestDrawing = 48;
-constexpr qreal largestDrawing = 230;
+constexpr qreal largestDrawing = 240;
 constexpr qreal growthStep = 2;
+// An animal is beside its button when, along most of one edge of the button, its drawing or
+// its name comes within this reach.
+constexpr qreal contactReach = 16;
+constexpr qreal enoughContact = 0.55;
+// Other animals keep well away from a button, so that each button plainly belongs to one animal.
+constexpr qreal foreignButtonClearance = 32;
 
 enum class Side
 {
@@ -23,9 +30,11 @@ enum class Side
     Below,
     Above
 };
+constexpr int alignedShift = 5;
 
 // One way of putting an animal beside its button: the side, and how far the drawing's centre is
-// shifted along the button's edge, in quarters of the drawing's size.
+// shifted along the button's edge, in eighths of the drawing's size; a shift of five lines the
+// drawing's edge up with the button's, which suits buttons near the picture's border.
 struct Anchor
 {
     Side side = Side::Right;
@@ -37,6 +46,7 @@ struct Candidate
     AnimalPlacement placement;
     Anchor anchor;
     qreal size = 0;
+    qreal contact = 0;
 };
 
 QRectF centredAt(QPointF centre, QSizeF size)
@@ -46,29 +56,98 @@ QRectF centredAt(QPointF centre, QSizeF size)
     return rect;
 }
 
-// The drawing of the given size beside the button, with its name under it; or, above the button,
-// the name between drawing and button so that the name too sits by the button.
-AnimalPlacement place(const QRectF &button, QSizeF name, qreal size, Anchor anchor)
+// The drawing beside the button with its name under it; or, above the button, the name between
+// drawing and button so that the name too sits by the button.
+AnimalPlacement place(const QRectF &button, const AnimalShape &shape, QSizeF drawingSize,
+                      Anchor anchor)
 {
-    const qreal offset = anchor.shift * size / 4;
-    QRectF drawing(0, 0, size, size);
+    const auto offset = [&anchor](qreal drawingExtent, qreal buttonExtent) {
+        if (std::abs(anchor.shift) == alignedShift)
+            return (anchor.shift > 0 ? 1 : -1) * (drawingExtent - buttonExtent) / 2;
+        return anchor.shift * drawingExtent / 8;
+    };
+    const qreal offsetX = offset(drawingSize.width(), button.width());
+    const qreal offsetY = offset(drawingSize.height(), button.height());
+    const QSizeF half = drawingSize / 2;
+    QRectF drawing(QPointF(), drawingSize);
     switch (anchor.side) {
     case Side::Right:
-        drawing.moveTopLeft({button.right() + buttonGap, button.center().y() - size / 2 + offset});
+        drawing.moveTopLeft(
+            {button.right() + buttonGap, button.center().y() - half.height() + offsetY});
         break;
     case Side::Left:
-        drawing.moveTopRight({button.left() - buttonGap, button.center().y() - size / 2 + offset});
+        drawing.moveTopRight(
+            {button.left() - buttonGap, button.center().y() - half.height() + offsetY});
         break;
     case Side::Below:
-        drawing.moveTopLeft({button.center().x() - size / 2 + offset, button.bottom() + buttonGap});
+        drawing.moveTopLeft(
+            {button.center().x() - half.width() + offsetX, button.bottom() + buttonGap});
         break;
     case Side::Above:
-        drawing.moveBottomLeft(
-            {button.center().x() - size / 2 + offset, button.top() - buttonGap - name.height()});
+        drawing.moveBottomLeft({button.center().x() - half.width() + offsetX,
+                                button.top() - buttonGap - shape.name.height()});
         break;
     }
-    const QPointF nameCentre(drawing.center().x(), drawing.bottom() + name.height() / 2);
-    return {{}, button, drawing, centredAt(nameCentre, name)};
+    const QPointF nameCentre(drawing.center().x(), drawing.bottom() + shape.name.height() / 2);
+    return {{}, button, drawing, centredAt(nameCentre, shape.name)};
+}
+
+bool opaqueAt(const QImage &silhouette, const QRectF &box, QPointF point)
+{
+    if (!box.contains(point))
+        return false;
+    const QPointF inBox = point - box.topLeft();
+    const int x = int(inBox.x() * silhouette.width() / box.width());
+    const int y = int(inBox.y() * silhouette.height() / box.height());
+    return silhouette.valid(x, y) && qAlpha(silhouette.pixel(x, y)) > 64;
+}
+
+bool inked(const AnimalPlacement &placement, const AnimalShape &shape, QPointF point)
+{
+    return opaqueAt(shape.silhouette, placement.drawing, point) ||
+           opaqueAt(shape.nameSilhouette, placement.name, point);
+}
+
+// Share of the button's edge on the given side along which the animal comes within reach.
+qreal contactAlong(const AnimalPlacement &placement, const AnimalShape &shape, Side side)
+{
+    const QRectF &button = placement.button;
+    const bool vertical = side == Side::Right || side == Side::Left;
+    const qreal length = vertical ? button.height() : button.width();
+    int touching = 0;
+    int lines = 0;
+    for (qreal along = 0.5; along < length; along += 1, ++lines) {
+        for (qreal away = 0.5; away < contactReach; away += 1) {
+            QPointF point;
+            switch (side) {
+            case Side::Right:
+                point = {button.right() + away, button.top() + along};
+                break;
+            case Side::Left:
+                point = {button.left() - away, button.top() + along};
+                break;
+            case Side::Below:
+                point = {button.left() + along, button.bottom() + away};
+                break;
+            case Side::Above:
+                point = {button.left() + along, button.top() - away};
+                break;
+            }
+            if (inked(placement, shape, point)) {
+                ++touching;
+                break;
+            }
+        }
+    }
+    return lines == 0 ? 0 : qreal(touching) / lines;
+}
+
+qreal contact(const AnimalPlacement &placement, const AnimalShape &shape)
+{
+    qreal best = 0;
+    for (Side side : {Side::Right, Side::Left, Side::Below, Side::Above})
+        best = std::max(best, contactAlong(placement, shape, side));
+    return best;
 }
 
 bool fitsOnPage(const AnimalPlacement &placement, const QRectF &page)
@@ -86,7 +165,7 @@ bool clearOf(const AnimalPlacement &placement, const QRectF &other, qreal gap)
 class PageLayout
 {
 public:
-    PageLayout(int page, const std::function<QSizeF(std::string_view)> &nameSize)
+    PageLayout(int page, const std::function<AnimalShape(std::string_view)> &shapeOf)
         : m_page(QPointF(), pageGeometry(page).screenSize)
     {
         const auto &picture = catalogue::picturePlacement(page);
@@ -95,19 +174,20 @@ public:
                                 (hotspot.rect.top - picture.rect.top) / twipsPerPixel,
                                 hotspot.rect.width / twipsPerPixel,
                                 hotspot.rect.height / twipsPerPixel);
-            m_animals.push_back({{hotspot.animal, button, {}, {}}, {}, 0});
-            m_nameSizes.push_back(nameSize(hotspot.animal));
+            m_animals.push_back({{hotspot.animal, button, {}, {}}, {}, 0, 0});
+            m_shapes.push_back(shapeOf(hotspot.animal));
         }
     }
 
     std::vector<AnimalPlacement> solve()
     {
         for (std::size_t i = 0; i < m_animals.size(); ++i) {
-            const auto start = bestCandidate(i, smallestDrawing);
+            const auto start = bestCandidate(i, smallestDrawing, 0);
             if (!start)
                 qFatal("no room beside the button of %s", m_animals[i].placement.animal.data());
             m_animals[i] = *start;
         }
+        // Every animal grows a step in turn, so that none takes the room of its neighbours.
         bool grew = true;
         while (grew) {
             grew = false;
@@ -126,31 +206,46 @@ private:
         const qreal size = m_animals[index].size + growthStep;
         if (size > largestDrawing)
             return false;
-        if (auto candidate = bestCandidate(index, size)) {
+        // It may not come away from its button, unless it is close enough anyway.
+        const qreal leastContact = std::min(enoughContact, m_animals[index].contact);
+        if (auto candidate = bestCandidate(index, size, leastContact)) {
             m_animals[index] = *candidate;
             return true;
         }
         return false;
     }
 
-    // The animal's current way of standing if it still fits at the new size, else the first
-    // other way that does.
-    std::optional<Candidate> bestCandidate(std::size_t index, qreal size) const
+    QSizeF drawingSize(std::size_t index, qreal longSide) const
     {
-        std::vector<Anchor> anchors{m_animals[index].anchor};
+        return QSizeF(m_shapes[index].silhouette.size())
+            .scaled(longSide, longSide, Qt::KeepAspectRatio);
+    }
+
+    // Of the ways the animal fits beside its button at this size, the one that hugs the button
+    // best (and at least as well as asked), the animal's current way winning ties so that it does
+    // not wander as it grows.
+    std::optional<Candidate> bestCandidate(std::size_t index, qreal size, qreal leastContact) const
+    {
+        std::optional<Candidate> best;
         for (Side side : {Side::Right, Side::Left, Side::Below, Side::Above}) {
-            for (int shift : {0, -1, 1, -2, 2})
-                anchors.push_back({side, shift});
+            for (int shift = -alignedShift; shift <= alignedShift; ++shift) {
+                const Anchor anchor{side, shift};
+                Candidate candidate{place(m_animals[index].placement.button, m_shapes[index],
+                                          drawingSize(index, size), anchor),
+                                    anchor, size, 0};
+                candidate.placement.animal = m_animals[index].placement.animal;
+                if (!fits(index, candidate.placement))
+                    continue;
+                candidate.contact = contact(candidate.placement, m_shapes[index]);
+                const bool current =
+                    side == m_animals[index].anchor.side && shift == m_animals[index].anchor.shift;
+                if (candidate.contact >= leastContact &&
+                    (!best || candidate.contact > best->contact ||
+                     (current && candidate.contact == best->contact)))
+                    best = candidate;
+            }
         }
-        for (Anchor anchor : anchors) {
-            Candidate candidate{
-                place(m_animals[index].placement.button, m_nameSizes[index], size, anchor), anchor,
-                size};
-            candidate.placement.animal = m_animals[index].placement.animal;
-            if (fits(index, candidate.placement))
-                return candidate;
-        }
-        return std::nullopt;
+        return best;
     }
 
     bool fits(std::size_t index, const AnimalPlacement &placement) const
@@ -159,7 +254,8 @@ private:
             return false;
         for (std::size_t other = 0; other < m_animals.size(); ++other) {
             const AnimalPlacement &neighbour = m_animals[other].placement;
-            if (!clearOf(placement, neighbour.button, buttonGap - 1))
+            const qreal buttonClearance = other == index ? buttonGap - 1 : foreignButtonClearance;
+            if (!clearOf(placement, neighbour.button, buttonClearance))
                 return false;
             if (other == index || neighbour.drawing.isEmpty())
                 continue;
@@ -172,7 +268,7 @@ private:
 
     QRectF m_page;
     std::vector<Candidate> m_animals;
-    std::vector<QSizeF> m_nameSizes;
+    std::vector<AnimalShape> m_shapes;
 };
 
 } // namespace
@@ -185,9 +281,9 @@ PageGeometry pageGeometry(int page)
 }
 
 std::vector<AnimalPlacement> layoutPage(int page,
-                                        const std::function<QSizeF(std::string_view)> &nameSize)
+                                        const std::function<AnimalShape(std::string_view)> &shapeOf)
 {
-    return PageLayout(page, nameSize).solve();
+    return PageLayout(page, shapeOf).solve();
 }
 
 } // namespace tivak::artwork

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRectF>
 #include <QSizeF>
 #include <functional>
@@ -18,6 +19,15 @@ struct AnimalPlacement
     QRectF name;
 };
 
+// What the layout needs to know of an animal: its lettered name (its size, and the letters'
+// silhouette) and the silhouette of its drawing, whose proportions the drawing keeps.
+struct AnimalShape
+{
+    QSizeF name;
+    QImage nameSilhouette;
+    QImage silhouette;
+};
+
 // The page picture as the reader sees it: its on-screen size, and how to get from there to the
 // stored picture's pixels (the stretched pages are squeezed or widened when shown).
 struct PageGeometry
@@ -29,10 +39,9 @@ struct PageGeometry
 
 PageGeometry pageGeometry(int page);
 
-// Places every animal of a page beside its speaker button, each drawing as large as the page
-// allows without touching another animal, a name or a button. nameSize gives the size of a
-// lettered name.
-std::vector<AnimalPlacement> layoutPage(int page,
-                                        const std::function<QSizeF(std::string_view)> &nameSize);
+// Places every animal of a page beside its speaker button, hugging the button, each drawing as
+// large as the page allows without touching another animal, a name or a button.
+std::vector<AnimalPlacement>
+layoutPage(int page, const std::function<AnimalShape(std::string_view)> &shapeOf);
 
 } // namespace tivak::artwork

@@ -24,6 +24,21 @@ QColor accentColour(std::size_t index)
     return QColor::fromRgb(accents[index % accents.size()]);
 }
 
+// The letters of an animal's name, as the page shows them.
+QImage nameSilhouette(std::string_view animal)
+{
+    const QString name = nameOf(animal);
+    const QSizeF size = letteringSize(name, nameLetteringSize);
+    QImage image(size.toSize(), QImage::Format_Alpha8);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    drawLettering(painter, name, QRectF(image.rect()), nameLetteringSize, Qt::black);
+    return image;
+}
+
+// Fine enough to judge how an animal's shape hugs its button.
+constexpr int silhouetteSize = 120;
+
 } // namespace
 
 QImage pagePicture(int page, const DrawingLibrary &drawings)
@@ -32,8 +47,11 @@ QImage pagePicture(int page, const DrawingLibrary &drawings)
     QImage image(placement.pixelWidth, placement.pixelHeight, QImage::Format_RGB32);
     image.fill(Qt::white);
     const PageGeometry geometry = pageGeometry(page);
-    const auto animals = layoutPage(page, [](std::string_view animal) {
-        return letteringSize(nameOf(animal), nameLetteringSize);
+    const auto animals = layoutPage(page, [&drawings](std::string_view animal) {
+        const AnimalArt art = animalArt(animal);
+        const QImage silhouette = drawings.silhouette(art.drawing, art.edits, silhouetteSize);
+        return AnimalShape{letteringSize(nameOf(animal), nameLetteringSize), nameSilhouette(animal),
+                           art.mirrored ? silhouette.mirrored(true, false) : silhouette};
     });
 
     QPainter painter(&image);
@@ -43,7 +61,7 @@ QImage pagePicture(int page, const DrawingLibrary &drawings)
     for (std::size_t i = 0; i < animals.size(); ++i) {
         const AnimalPlacement &animal = animals[i];
         const AnimalArt art = animalArt(animal.animal);
-        drawings.draw(painter, art.drawing, animal.drawing, art.edits);
+        drawings.draw(painter, art.drawing, animal.drawing, art.edits, art.mirrored);
         drawLettering(painter, nameOf(animal.animal), animal.name, nameLetteringSize,
                       accentColour(static_cast<std::size_t>(page) + i));
     }

@@ -43,7 +43,9 @@ QImage contactSheet(const std::map<QString, QByteArray> &files)
 QImage pageAsShown(int page, const QImage &picture, const QImage &speaker)
 {
     const auto &placement = catalogue::picturePlacement(page);
-    QImage window(1000, 600, QImage::Format_RGB32);
+    const Rect &area = placement.rect;
+    QImage window((area.left + area.width) / 15 + 10, (area.top + area.height) / 15 + 10,
+                  QImage::Format_RGB32);
     window.fill(Qt::white);
     QPainter painter(&window);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
