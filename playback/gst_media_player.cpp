@@ -1,0 +1,170 @@
+#include "gst_media_player.h"
+
+#include "windows_path.h"
+
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <system_error>
+
+namespace tivak {
+namespace fs = std::filesystem;
+
+// What the bus's sync handler, running on GStreamer's threads, needs of the player. It outlives
+// the player when a message is being relayed at the moment the player goes away.
+struct GstMediaPlayer::BusRelay
+{
+    std::mutex lock;
+    GstMediaPlayer *player = nullptr; // none once the player is being destroyed
+    // Numbers each start from the beginning; a message tagged with an older number belongs to a
+    // play that has since been dropped.
+    std::atomic<unsigned> play = 0;
+};
+
+namespace {
+
+void releaseRelay(gpointer relay)
+{
+    delete static_cast<std::shared_ptr<void> *>(relay);
+}
+
+} // namespace
+
+GstMediaPlayer::GstMediaPlayer(const PlayerProfile &profile, std::string_view name,
+                               fs::path mountRoot)
+    : relay_(std::make_shared<BusRelay>()), mountRoot_(std::move(mountRoot)),
+      playCount_(std::max(1, profile.playCount))
+{
+    if (!gst_is_initialized())
+        return; // without GStreamer the player stays silent
+    GstElement *playbin = gst_element_factory_make("playbin", std::string(name).c_str());
+    if (!playbin)
+        return;
+    pipeline_.reset(GST_ELEMENT(gst_object_ref_sink(playbin)));
+
+    // Sound only: the players are hidden, so video is neither decoded nor shown, and the volume
+    // is applied to the samples rather than to the sound server's stream, whose volume the
+    // server may remember from one run to the next.
+    gst_util_set_object_arg(G_OBJECT(playbin), "flags", "audio+soft-volume");
+    if (GstElement *pulse = gst_element_factory_make("pulsesink", nullptr))
+        g_object_set(playbin, "audio-sink", pulse, nullptr); // else the platform's usual one
+    g_object_set(playbin, "video-sink", gst_element_factory_make("fakesink", nullptr), "volume",
+                 profile.volume / 100.0, "mute", gboolean(profile.mute), nullptr);
+
+    relay_->player = this;
+    GstBus *bus = gst_element_get_bus(playbin);
+    gst_bus_set_sync_handler(bus, &GstMediaPlayer::relayMessage, new std::shared_ptr<void>(relay_),
+                             &releaseRelay);
+    gst_object_unref(bus);
+}
+
+GstMediaPlayer::~GstMediaPlayer()
+{
+    {
+        const std::lock_guard guard(relay_->lock);
+        relay_->player = nullptr;
+    }
+    if (pipeline_)
+        gst_element_set_state(pipeline_.get(), GST_STATE_NULL);
+}
+
+GstBusSyncReply GstMediaPlayer::relayMessage(GstBus *, GstMessage *message, gpointer data)
+{
+    const GstMessageType type = GST_MESSAGE_TYPE(message);
+    if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR) {
+        auto &relay = *static_cast<BusRelay *>(static_cast<std::shared_ptr<void> *>(data)->get());
+        const std::lock_guard guard(relay.lock);
+        if (GstMediaPlayer *player = relay.player) {
+            const unsigned play = relay.play;
+            QMetaObject::invokeMethod(
+                &player->mailbox_, [player, type, play] { player->onMessage(type, play); },
+                Qt::QueuedConnection);
+        }
+    }
+    return GST_BUS_DROP; // nobody else reads the bus, so nothing may pile up on it
+}
+
+void GstMediaPlayer::onMessage(GstMessageType type, unsigned play)
+{
+    if (play != relay_->play || !sounding_)
+        return;
+    if (type == GST_MESSAGE_EOS && ++playsDone_ < playCount_ && restartFromBeginning())
+        return;
+    silence(); // played out, or failed
+}
+
+void GstMediaPlayer::setURL(const std::string &url)
+{
+    if (!pipeline_)
+        return;
+    const std::optional<std::string> uri = uriOf(url);
+    playsDone_ = 0;
+    if (!uri) {
+        silence();
+        uri_.clear();
+        return;
+    }
+    if (*uri == uri_ && sounding_ && restartFromBeginning())
+        return;
+    startPlaying(*uri);
+}
+
+void GstMediaPlayer::stop()
+{
+    if (pipeline_)
+        silence();
+}
+
+std::optional<std::string> GstMediaPlayer::uriOf(const std::string &url) const
+{
+#ifdef _WIN32
+    const std::optional<fs::path> file = fs::path(url);
+#else
+    const std::optional<fs::path> file = resolveWindowsPath(url, mountRoot_);
+#endif
+    std::error_code error;
+    if (!file || !fs::is_regular_file(*file, error))
+        return std::nullopt; // missing, or a folder or device that would only stall the source
+    const std::unique_ptr<gchar, decltype(&g_free)> uri(
+        gst_filename_to_uri(file->string().c_str(), nullptr), &g_free);
+    if (!uri)
+        return std::nullopt;
+    return std::string(uri.get());
+}
+
+// Starts the media already loaded over without reloading it; false when it cannot seek yet.
+bool GstMediaPlayer::restartFromBeginning()
+{
+    const bool sought =
+        gst_element_seek_simple(pipeline_.get(), GST_FORMAT_TIME, GST_SEEK_FLAG_FLUSH, 0);
+    if (sought)
+        beginPlay();
+    return sought;
+}
+
+void GstMediaPlayer::startPlaying(const std::string &uri)
+{
+    gst_element_set_state(pipeline_.get(), GST_STATE_READY);
+    beginPlay();
+    uri_ = uri;
+    g_object_set(pipeline_.get(), "uri", uri.c_str(), nullptr);
+    sounding_ =
+        gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+    if (!sounding_)
+        silence();
+}
+
+// READY keeps the pipeline's elements and the sound server connection for the next clip.
+void GstMediaPlayer::silence()
+{
+    gst_element_set_state(pipeline_.get(), GST_STATE_NULL);
+    sounding_ = false;
+    beginPlay();
+}
+
+void GstMediaPlayer::beginPlay()
+{
+    ++relay_->play;
+}
+
+} // namespace tivak
