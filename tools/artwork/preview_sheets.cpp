@@ -66,6 +66,25 @@ QImage pageAsShown(int page, const QImage &picture, const QImage &speaker)
     return window;
 }
 
+// The about box as the reader sees it: the credits at natural size, the farm pictures stretched
+// over them, and the outline of the close button.
+QImage aboutAsShown(const std::map<QString, QByteArray> &files)
+{
+    const auto picture = [&files](const char *name) {
+        return QImage::fromData(files.at(QString::fromLatin1(name)));
+    };
+    QImage window(13020 / 15, 8490 / 15, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    QPainter painter(&window);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QPoint(-120 / 15, 480 / 15), picture("credits.jpg"));
+    painter.drawImage(QRect(9240 / 15, 3600 / 15, 3735 / 15, 3015 / 15), picture("farmyard.jpg"));
+    painter.drawImage(QRect(240 / 15, 0, 2655 / 15, 2415 / 15), picture("farm_group.jpg"));
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.drawRect(QRect(6840 / 15, 7320 / 15, 855 / 15, 975 / 15));
+    return window;
+}
+
 void save(const QImage &image, const QDir &folder, const QString &name)
 {
     if (!image.save(folder.filePath(name)))
@@ -77,6 +96,7 @@ void save(const QImage &image, const QDir &folder, const QString &name)
 void writePreviewSheets(const QDir &folder, const std::map<QString, QByteArray> &files)
 {
     save(contactSheet(files), folder, QStringLiteral("contact_sheet.png"));
+    save(aboutAsShown(files), folder, QStringLiteral("about_shown.png"));
     const QImage speaker = QImage::fromData(files.at(QStringLiteral("speaker_glyph.ico")));
     for (int page = 1; page <= catalogue::pageCount; ++page) {
         const QImage picture = QImage::fromData(files.at(QStringLiteral("page%1.jpg").arg(page)));

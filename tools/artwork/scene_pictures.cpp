@@ -1,5 +1,6 @@
 #include "scene_pictures.h"
 
+#include "animal_art.h"
 #include "drawing_library.h"
 #include "name_lettering.h"
 
@@ -132,12 +133,12 @@ QImage creditsPicture()
                QStringLiteral("made by the tîvak makers")},
               140, 27, 330);
     drawLines(painter,
-              {QStringLiteral("Pictures drawn with Fluent Emoji Flat,"),
-               QStringLiteral("© Microsoft Corporation, MIT License"),
-               QStringLiteral("Lettering in Comic Neue,"),
-               QStringLiteral("© The Comic Neue Project Authors,"),
+              {QStringLiteral("Pictures drawn with Fluent Emoji Flat"),
+               QStringLiteral("© Microsoft Corporation, MIT License"), QString(),
+               QStringLiteral("Lettering in Comic Neue"),
+               QStringLiteral("© Craig Rozynski and others,"),
                QStringLiteral("SIL Open Font License 1.1")},
-              245, 21, 330);
+              240, 21, 330);
     painter.end();
     return image;
 }
@@ -189,8 +190,8 @@ QImage farmyardPicture(const DrawingLibrary &drawings)
         painter.drawRect(QRectF(x, 160, 16, 95));
     drawings.draw(painter, "emoji/cow", QRectF(250, 120, 200, 200));
     drawings.draw(painter, "emoji/pig", QRectF(440, 200, 170, 170), {}, true);
-    drawings.draw(painter, "emoji/rooster", QRectF(30, 270, 140, 140),
-                  {{"fill=\"#44911b\"", "fill=\"#8a5a3c\""}});
+    const AnimalArt hen = animalArt("hen");
+    drawings.draw(painter, hen.drawing, QRectF(30, 270, 140, 140), hen.edits);
     drawings.draw(painter, "emoji/chicken", QRectF(160, 300, 120, 120), {}, true);
     drawings.draw(painter, "emoji/baby-chick", QRectF(290, 360, 70, 70));
     drawings.draw(painter, "emoji/baby-chick", QRectF(350, 380, 60, 60), {}, true);
