@@ -57,13 +57,25 @@ StartScreen::StartScreen(ScreenRegistry &registry, const PlayerFactory &makePlay
     setFocusOrder({start});
 }
 
-void StartScreen::Load() { trio_.PlayClip(catalogue::introClip()); }
+void StartScreen::Load()
+{
+    trio_.PlayClip(catalogue::introClip());
+}
 
-void StartScreen::Unload() { registry().End(); }
+void StartScreen::Unload()
+{
+    registry().End();
+}
 
-void StartScreen::Command1_Click() { registry().Show(ScreenId::Form1); }
+void StartScreen::Command1_Click()
+{
+    registry().Show(ScreenId::Form1);
+}
 
-void StartScreen::su_Click() { registry().Show(ScreenId::frmAbout); }
+void StartScreen::su_Click()
+{
+    registry().Show(ScreenId::frmAbout);
+}
 
 void StartScreen::Ndurui_Click()
 {

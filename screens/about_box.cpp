@@ -38,8 +38,10 @@ QFont closeCaptionFont()
 AboutBox::AboutBox(ScreenRegistry &registry) : Screen(registry, ScreenId::frmAbout, aboutWindow())
 {
     // Back to front: the credits, then the two farm pictures over its white corners.
-    addImage(QStringLiteral("Image1"), PictureRole::CreditsPicture, {-120, 480, 12435, 6960}, false);
-    addImage(QStringLiteral("Image2"), PictureRole::FarmyardPicture, {9240, 3600, 3735, 3015}, true);
+    addImage(QStringLiteral("Image1"), PictureRole::CreditsPicture, {-120, 480, 12435, 6960},
+             false);
+    addImage(QStringLiteral("Image2"), PictureRole::FarmyardPicture, {9240, 3600, 3735, 3015},
+             true);
     addImage(QStringLiteral("Image3"), PictureRole::FarmGroupPicture, {240, 0, 2655, 2415}, true);
     GraphicalButton *close =
         addButton(QStringLiteral("Command1"), PictureRole::CloseGlyph, {6840, 7320, 855, 975},
@@ -49,6 +51,9 @@ AboutBox::AboutBox(ScreenRegistry &registry) : Screen(registry, ScreenId::frmAbo
     setFocusOrder({close});
 }
 
-void AboutBox::Command1_Click() { registry().Hide(ScreenId::frmAbout); }
+void AboutBox::Command1_Click()
+{
+    registry().Hide(ScreenId::frmAbout);
+}
 
 } // namespace tivak

@@ -25,7 +25,10 @@ WindowStyle pageWindow()
     return style;
 }
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString text(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
 
 } // namespace
 
@@ -78,11 +81,11 @@ void PageScreen::addTurningButtons()
 void PageScreen::setPageFocusOrder()
 {
     // Page 1 starts on next; the other pages start on close.
-    const QStringList names =
-        page_ == 1 ? QStringList{"Command1", "Command2", "Command3", "Command4", "Command5",
-                                 "Command6", "Command7"}
-                   : QStringList{"Command3", "Command2", "Command1", "Command7",
-                                 "Command6", "Command5", "Command4", "Command8"};
+    const QStringList names = page_ == 1
+                                  ? QStringList{"Command1", "Command2", "Command3", "Command4",
+                                                "Command5", "Command6", "Command7"}
+                                  : QStringList{"Command3", "Command2", "Command1", "Command7",
+                                                "Command6", "Command5", "Command4", "Command8"};
     QList<QWidget *> order;
     for (const QString &name : names) {
         if (auto *button = client()->findChild<GraphicalButton *>(name))

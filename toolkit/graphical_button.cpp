@@ -12,8 +12,7 @@ constexpr int glyphTwips = 480; // the glyphs are 32 pixels square
 }
 
 GraphicalButton::GraphicalButton(QWidget *parent, const QString &name, PictureRole glyph,
-                                 const Rect &rect, const QString &caption,
-                                 const QFont &captionFont)
+                                 const Rect &rect, const QString &caption, const QFont &captionFont)
     : QToolButton(parent), glyph_(glyph)
 {
     const double dpi = twips::logicalDpi(parent);

@@ -5,8 +5,8 @@
 
 namespace tivak {
 
-ImageControl::ImageControl(QWidget *parent, const QString &name, PictureRole role,
-                           const Rect &rect, bool stretch)
+ImageControl::ImageControl(QWidget *parent, const QString &name, PictureRole role, const Rect &rect,
+                           bool stretch)
     : QLabel(parent), role_(role), stretch_(stretch)
 {
     setObjectName(name);

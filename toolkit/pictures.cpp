@@ -26,6 +26,9 @@ QPixmap pixmap(PictureRole role)
     return decoded;
 }
 
-QIcon icon(PictureRole role) { return QIcon(pixmap(role)); }
+QIcon icon(PictureRole role)
+{
+    return QIcon(pixmap(role));
+}
 
 } // namespace tivak::pictures

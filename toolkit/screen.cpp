@@ -28,7 +28,8 @@ void paintWhite(QWidget *widget)
 Screen::Screen(ScreenRegistry &registry, ScreenId id, const WindowStyle &style)
     : registry_(registry), id_(id), style_(style), client_(new QWidget(this))
 {
-    const QString name = QString::fromLatin1(screenName(id).data(), qsizetype(screenName(id).size()));
+    const QString name =
+        QString::fromLatin1(screenName(id).data(), qsizetype(screenName(id).size()));
     setObjectName(name);
     setWindowRole(name); // lets window managers and tools tell the screens apart
     client_->setObjectName(name + QStringLiteral("Client"));

@@ -7,7 +7,6 @@
 
 #include <QFont>
 #include <QWidget>
-
 #include <initializer_list>
 
 class QMenuBar;

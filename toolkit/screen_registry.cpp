@@ -2,7 +2,6 @@
 
 #include "screen.h"
 
-
 namespace tivak {
 
 ScreenRegistry::ScreenRegistry() = default;
@@ -14,7 +13,10 @@ ScreenRegistry::~ScreenRegistry()
     retired_.clear();
 }
 
-void ScreenRegistry::define(ScreenId id, Maker maker) { makers_[id] = std::move(maker); }
+void ScreenRegistry::define(ScreenId id, Maker maker)
+{
+    makers_[id] = std::move(maker);
+}
 
 Screen *ScreenRegistry::find(ScreenId id) const
 {
@@ -82,6 +84,9 @@ void ScreenRegistry::retire(ScreenId id)
     QMetaObject::invokeMethod(this, &ScreenRegistry::destroyRetired, Qt::QueuedConnection);
 }
 
-void ScreenRegistry::destroyRetired() { retired_.clear(); }
+void ScreenRegistry::destroyRetired()
+{
+    retired_.clear();
+}
 
 } // namespace tivak

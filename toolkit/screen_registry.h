@@ -3,7 +3,6 @@
 #include "screen_id.h"
 
 #include <QObject>
-
 #include <functional>
 #include <map>
 #include <memory>

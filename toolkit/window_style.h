@@ -6,13 +6,15 @@
 
 namespace tivak {
 
-enum class BorderStyle {
+enum class BorderStyle
+{
     Sizable,     // resizable, with minimise and maximise boxes
     FixedSingle, // fixed size, close box only
     FixedDialog, // fixed size dialog frame, close box only
 };
 
-enum class Placement {
+enum class Placement
+{
     CentredOnScreen,  // centred when the screen is created
     AtStoredPosition, // client area's top-left corner at the stored position
 };
