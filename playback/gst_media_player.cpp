@@ -144,8 +144,7 @@ bool GstMediaPlayer::restartFromBeginning()
 
 void GstMediaPlayer::startPlaying(const std::string &uri)
 {
-    gst_element_set_state(pipeline_.get(), GST_STATE_READY);
-    beginPlay();
+    silence();
     uri_ = uri;
     g_object_set(pipeline_.get(), "uri", uri.c_str(), nullptr);
     sounding_ =
@@ -154,7 +153,8 @@ void GstMediaPlayer::startPlaying(const std::string &uri)
         silence();
 }
 
-// READY keeps the pipeline's elements and the sound server connection for the next clip.
+// Down to NULL rather than READY: only NULL fully resets a playbin whose source or decoder has
+// failed, so that the next media opens cleanly.
 void GstMediaPlayer::silence()
 {
     gst_element_set_state(pipeline_.get(), GST_STATE_NULL);

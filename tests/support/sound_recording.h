@@ -24,7 +24,7 @@ public:
 
     double duration() const;
     // Where in the recording a moment of the steady clock lies, to within the sound server's
-    // block of mixing (some 20 ms, earlier rather than later).
+    // block of mixing (some 5 to 20 ms, earlier rather than later).
     double secondsAt(Clock::time_point moment) const;
 
     // Root mean square level of everything, and of the one tone, between two times.

@@ -113,9 +113,9 @@ bool SoundServer::startSilence()
 {
     silence_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     stopsWithThisProcess(silence_);
-    silence_.start("pacat", QStringList{"--playback", "--latency-msec=20",
-                                        "--client-name=tivak-test-silence"} +
-                                streamFormat() + QStringList{"/dev/zero"});
+    silence_.start(
+        "pacat", QStringList{"--playback", "--latency-msec=5", "--client-name=tivak-test-silence"} +
+                     streamFormat() + QStringList{"/dev/zero"});
     if (silence_.waitForStarted(startTimeout) && !silence_.waitForFinished(200))
         return true;
     failure_ = "pacat cannot play to the sound server";
@@ -130,7 +130,7 @@ bool SoundServer::startRecording()
     recordingStart_ = std::chrono::steady_clock::time_point::max();
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     stopsWithThisProcess(recorder_);
-    recorder_.start("parec", QStringList{"--device=tivak_test.monitor", "--latency-msec=10",
+    recorder_.start("parec", QStringList{"--device=tivak_test.monitor", "--latency-msec=5",
                                          "--client-name=tivak-test-recorder"} +
                                  streamFormat());
     return recorder_.waitForStarted(startTimeout) &&
