@@ -16,3 +16,7 @@ set_tests_properties(end_to_end_test PROPERTIES TIMEOUT 180)
 tivak_add_test(program_start_test SOURCES program_start_test.cpp)
 target_compile_definitions(program_start_test PRIVATE TIVAK_EXECUTABLE="$<TARGET_FILE:tivak>")
 add_dependencies(program_start_test tivak)
+
+tivak_add_test(bad_days_test SOURCES bad_days_test.cpp
+    LIBRARIES tivak_start tivak_screens tivak_player tivak_sound_test_support)
+set_tests_properties(bad_days_test PROPERTIES SKIP_REGULAR_EXPRESSION "NO SOUND SERVER" TIMEOUT 240)
