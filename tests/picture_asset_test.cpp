@@ -1,4 +1,5 @@
 #include "catalogue.h"
+#include "page_window.h"
 #include "picture_asset.h"
 #include "picture_headers.h"
 
@@ -20,6 +21,8 @@ constexpr int drawnBelow = 215;
 // drawing or its name comes within this reach (in on-screen pixels).
 constexpr int besideReach = 18;
 constexpr double besideShare = 0.45;
+// Nothing is drawn this close (in picture pixels) to the window's edges or its bottom buttons.
+constexpr int windowMargin = 8;
 
 bool drawn(QRgb pixel)
 {
@@ -66,6 +69,24 @@ QRect inPicturePixels(int page, const Rect &rect)
     return QRect(qRound((rect.left - placement.rect.left) * scaleX),
                  qRound((rect.top - placement.rect.top) * scaleY), qRound(rect.width * scaleX),
                  qRound(rect.height * scaleY));
+}
+
+// The smallest rect that holds every drawn pixel of the image.
+QRect drawnBounds(const QImage &image)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (drawn(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+QImage pageImage(int page)
+{
+    return QImage::fromData(pictureAsset(pagePicture(page)).bytes, "JPEG");
 }
 
 void addPicture(const char *name, PictureRole role, int width, int height)
@@ -191,7 +212,7 @@ private slots:
     {
         QFETCH(int, page);
         QFETCH(Rect, button);
-        const QImage picture = QImage::fromData(pictureAsset(pagePicture(page)).bytes, "JPEG");
+        const QImage picture = pageImage(page);
         QVERIFY(!picture.isNull());
         // The button covers nothing of the drawing...
         QCOMPARE_LT(drawnShare(picture, inPicturePixels(page, button)), 0.02);
@@ -214,6 +235,60 @@ private slots:
                 true),
         });
         QCOMPARE_GE(besideness, besideShare);
+    }
+
+    void everyAnimalLiesInsideTheWindow_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = 1; page <= catalogue::pageCount; ++page)
+            QTest::addRow("page %d", page) << page;
+    }
+    void everyAnimalLiesInsideTheWindow()
+    {
+        QFETCH(int, page);
+        const QImage picture = pageImage(page);
+        QVERIFY(!picture.isNull());
+        // Pictures that start or end beyond the window's edges are cut off there.
+        const QRect shown =
+            inPicturePixels(page, {0, 0, page_window::clientWidth, page_window::clientHeight})
+                .adjusted(windowMargin, windowMargin, -windowMargin, -windowMargin)
+                .intersected(picture.rect());
+        const QRect drawing = drawnBounds(picture);
+        QVERIFY(!drawing.isEmpty());
+        QVERIFY2(shown.contains(drawing),
+                 qPrintable(QStringLiteral("drawn %1,%2 to %3,%4; shown %5,%6 to %7,%8")
+                                .arg(drawing.left())
+                                .arg(drawing.top())
+                                .arg(drawing.right())
+                                .arg(drawing.bottom())
+                                .arg(shown.left())
+                                .arg(shown.top())
+                                .arg(shown.right())
+                                .arg(shown.bottom())));
+    }
+
+    void windowButtonsCoverNothingDrawn_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<Rect>("button");
+        const std::pair<const char *, Rect> buttons[] = {{"next", page_window::nextButton},
+                                                         {"previous", page_window::previousButton},
+                                                         {"close", page_window::closeButton}};
+        for (int page = 1; page <= catalogue::pageCount; ++page) {
+            for (const auto &[name, rect] : buttons)
+                QTest::addRow("page %d %s", page, name) << page << rect;
+        }
+    }
+    void windowButtonsCoverNothingDrawn()
+    {
+        QFETCH(int, page);
+        QFETCH(Rect, button);
+        const QImage picture = pageImage(page);
+        QVERIFY(!picture.isNull());
+        const QRect around =
+            inPicturePixels(page, button)
+                .adjusted(-windowMargin, -windowMargin, windowMargin, windowMargin);
+        QCOMPARE(drawnShare(picture, around), 0.0);
     }
 };
 

@@ -13,7 +13,7 @@ WANTED = """
 lion tiger snake crocodile wolf fox bear leopard dog cat mouse rabbit rabbit-face
 dove chicken rooster eagle goat ewe deer ram camel horse donkey cow ox pig monkey
 giraffe elephant frog turtle hedgehog fish tropical-fish duck baby-chick hatching-chick
-front-facing-baby-chick loudspeaker speaker-high-volume speech-balloon open-book
+front-facing-baby-chick speech-balloon open-book
 deciduous-tree evergreen-tree palm-tree sheaf-of-rice sun-with-face cloud
 """.split()
 

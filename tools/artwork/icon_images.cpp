@@ -56,6 +56,55 @@ QImage blueTriangle(bool pointingRight)
     return image;
 }
 
+// The face of a push button, on which the glyphs are seen.
+QColor buttonFace()
+{
+    return {0xef, 0xef, 0xef};
+}
+
+// An icon's mask lets a pixel through wholly or not at all, so the soft edges of a glyph are
+// blended with the button face here; what is mostly see-through stays see-through.
+QImage onButtonFace(const QImage &glyph)
+{
+    QImage flat = glyph.convertToFormat(QImage::Format_ARGB32);
+    const QColor face = buttonFace();
+    for (int y = 0; y < flat.height(); ++y) {
+        auto *row = reinterpret_cast<QRgb *>(flat.scanLine(y));
+        for (int x = 0; x < flat.width(); ++x) {
+            const int alpha = qAlpha(row[x]);
+            const auto mix = [alpha](int ink, int background) {
+                return (ink * alpha + background * (255 - alpha) + 127) / 255;
+            };
+            row[x] = alpha < 96
+                         ? qRgba(0, 0, 0, 0)
+                         : qRgb(mix(qRed(row[x]), face.red()), mix(qGreen(row[x]), face.green()),
+                                mix(qBlue(row[x]), face.blue()));
+        }
+    }
+    return flat;
+}
+
+// A dark loudspeaker with two bold orange sound waves: heavy enough to read at 32 pixels as a
+// button to press, not as a greyed-out one.
+QImage loudspeaker()
+{
+    QImage image = transparentCanvas(smallIcon);
+    QPainter painter(&image);
+    prepare(painter);
+    const QColor outline(0x1c, 0x1f, 0x24);
+    painter.setPen(QPen(outline, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(0x45, 0x4b, 0x55));
+    painter.drawRoundedRect(QRectF(1.5, 11, 6.5, 10), 1.2, 1.2);
+    painter.setBrush(QColor(0x2b, 0x30, 0x37));
+    painter.drawPolygon(QPolygonF{{8, 11}, {16, 3.5}, {16, 28.5}, {8, 21}});
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0xf2, 0x6a, 0x00), 2.8, Qt::SolidLine, Qt::RoundCap));
+    const QPointF centre(15, 16);
+    painter.drawArc(QRectF(centre - QPointF(6.5, 6.5), QSizeF(13, 13)), -50 * 16, 100 * 16);
+    painter.drawArc(QRectF(centre - QPointF(12.5, 12.5), QSizeF(25, 25)), -50 * 16, 100 * 16);
+    return image;
+}
+
 } // namespace
 
 QByteArray applicationIcon(const DrawingLibrary &drawings)
@@ -126,27 +175,22 @@ QByteArray startGlyph()
     painter.setBrush(QColor(0x8b, 0x10, 0x10));
     painter.drawPolygon(QPolygonF{{14, 3}, {27, 25}, {1, 25}});
     painter.end();
-    return paletteIcon(image, IconDepth::Colours16);
+    return paletteIcon(onButtonFace(image), IconDepth::Colours16);
 }
 
-QByteArray speakerGlyph(const DrawingLibrary &drawings)
+QByteArray speakerGlyph()
 {
-    QImage image = transparentCanvas(smallIcon);
-    QPainter painter(&image);
-    prepare(painter);
-    drawings.draw(painter, "emoji/speaker-high-volume", QRectF(0, 0, smallIcon, smallIcon));
-    painter.end();
-    return paletteIcon(image, IconDepth::Colours256);
+    return paletteIcon(onButtonFace(loudspeaker()), IconDepth::Colours256);
 }
 
 QByteArray nextGlyph()
 {
-    return paletteIcon(blueTriangle(true), IconDepth::Colours256);
+    return paletteIcon(onButtonFace(blueTriangle(true)), IconDepth::Colours256);
 }
 
 QByteArray previousGlyph()
 {
-    return paletteIcon(blueTriangle(false), IconDepth::Colours256);
+    return paletteIcon(onButtonFace(blueTriangle(false)), IconDepth::Colours256);
 }
 
 QByteArray closeGlyph()
@@ -161,7 +205,7 @@ QByteArray closeGlyph()
     painter.drawLine(QPointF(10, 10), QPointF(22, 22));
     painter.drawLine(QPointF(22, 10), QPointF(10, 22));
     painter.end();
-    return paletteIcon(image, IconDepth::Colours16);
+    return paletteIcon(onButtonFace(image), IconDepth::Colours16);
 }
 
 } // namespace tivak::artwork

@@ -11,7 +11,7 @@ QByteArray applicationIcon(const DrawingLibrary &drawings); // a rabbit holding 
 QByteArray pageWindowIcon(const DrawingLibrary &drawings);  // two koi carp
 QByteArray aboutWindowIcon();                               // a speech bubble with symbols
 QByteArray startGlyph();                                    // a dark red peak over its shadow
-QByteArray speakerGlyph(const DrawingLibrary &drawings);    // a loudspeaker with sound waves
+QByteArray speakerGlyph();                                  // a loudspeaker with sound waves
 QByteArray nextGlyph();                                     // a blue triangle pointing right
 QByteArray previousGlyph();                                 // a blue triangle pointing left
 QByteArray closeGlyph();                                    // a white cross on a red disc

@@ -32,7 +32,7 @@ std::map<QString, QByteArray> allAssets(const DrawingLibrary &drawings)
         {"page_window.ico", pageWindowIcon(drawings)},
         {"about_window.ico", aboutWindowIcon()},
         {"start_glyph.ico", startGlyph()},
-        {"speaker_glyph.ico", speakerGlyph(drawings)},
+        {"speaker_glyph.ico", speakerGlyph()},
         {"next_glyph.ico", nextGlyph()},
         {"previous_glyph.ico", previousGlyph()},
         {"close_glyph.ico", closeGlyph()},

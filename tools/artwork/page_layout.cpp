@@ -1,6 +1,7 @@
 #include "page_layout.h"
 
 #include "catalogue.h"
+#include "page_window.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,6 +14,10 @@ constexpr qreal twipsPerPixel = 15;
 constexpr qreal buttonGap = 4;  // between a button and its animal
 constexpr qreal clearance = 12; // between one animal and anything else
 constexpr qreal pageMargin = 6;
+// The window shows only part of a picture that starts or ends beyond its edges; every animal
+// keeps well inside the part that is shown, and well away from the window's own buttons.
+constexpr qreal windowMargin = 12;
+constexpr qreal windowButtonClearance = 16;
 constexpr qreal smallestDrawing = 48;
 constexpr qreal largestDrawing = 240;
 constexpr qreal growthStep = 2;
@@ -152,8 +157,7 @@ qreal contact(const AnimalPlacement &placement, const AnimalShape &shape)
 
 bool fitsOnPage(const AnimalPlacement &placement, const QRectF &page)
 {
-    const QRectF inner = page.adjusted(pageMargin, pageMargin, -pageMargin, -pageMargin);
-    return inner.contains(placement.drawing) && inner.contains(placement.name);
+    return page.contains(placement.drawing) && page.contains(placement.name);
 }
 
 bool clearOf(const AnimalPlacement &placement, const QRectF &other, qreal gap)
@@ -162,21 +166,41 @@ bool clearOf(const AnimalPlacement &placement, const QRectF &other, qreal gap)
     return !padded.intersects(placement.drawing) && !padded.intersects(placement.name);
 }
 
+// A rect of the page window, in the on-screen pixels of the page's picture.
+QRectF onPicture(const Rect &inWindow, const Rect &picture)
+{
+    return {(inWindow.left - picture.left) / twipsPerPixel,
+            (inWindow.top - picture.top) / twipsPerPixel, inWindow.width / twipsPerPixel,
+            inWindow.height / twipsPerPixel};
+}
+
+// Where animals may go: on the picture, and inside the part of it that the window shows.
+QRectF drawableArea(int page)
+{
+    const Rect &picture = catalogue::picturePlacement(page).rect;
+    const QRectF whole = QRectF(QPointF(), pageGeometry(page).screenSize)
+                             .adjusted(pageMargin, pageMargin, -pageMargin, -pageMargin);
+    const QRectF shown =
+        onPicture({0, 0, page_window::clientWidth, page_window::clientHeight}, picture)
+            .adjusted(windowMargin, windowMargin, -windowMargin, -windowMargin);
+    return whole.intersected(shown);
+}
+
 class PageLayout
 {
 public:
     PageLayout(int page, const std::function<AnimalShape(std::string_view)> &shapeOf)
-        : m_page(QPointF(), pageGeometry(page).screenSize)
+        : m_page(drawableArea(page))
     {
-        const auto &picture = catalogue::picturePlacement(page);
+        const Rect &picture = catalogue::picturePlacement(page).rect;
         for (const auto &hotspot : catalogue::hotspots(page)) {
-            const QRectF button((hotspot.rect.left - picture.rect.left) / twipsPerPixel,
-                                (hotspot.rect.top - picture.rect.top) / twipsPerPixel,
-                                hotspot.rect.width / twipsPerPixel,
-                                hotspot.rect.height / twipsPerPixel);
-            m_animals.push_back({{hotspot.animal, button, {}, {}}, {}, 0, 0});
+            m_animals.push_back(
+                {{hotspot.animal, onPicture(hotspot.rect, picture), {}, {}}, {}, 0, 0});
             m_shapes.push_back(shapeOf(hotspot.animal));
         }
+        for (const Rect &button :
+             {page_window::nextButton, page_window::previousButton, page_window::closeButton})
+            m_windowButtons.push_back(onPicture(button, picture));
     }
 
     std::vector<AnimalPlacement> solve()
@@ -252,6 +276,10 @@ private:
     {
         if (!fitsOnPage(placement, m_page))
             return false;
+        for (const QRectF &button : m_windowButtons) {
+            if (!clearOf(placement, button, windowButtonClearance))
+                return false;
+        }
         for (std::size_t other = 0; other < m_animals.size(); ++other) {
             const AnimalPlacement &neighbour = m_animals[other].placement;
             const qreal buttonClearance = other == index ? buttonGap - 1 : foreignButtonClearance;
@@ -267,6 +295,7 @@ private:
     }
 
     QRectF m_page;
+    std::vector<QRectF> m_windowButtons;
     std::vector<Candidate> m_animals;
     std::vector<AnimalShape> m_shapes;
 };

@@ -1,6 +1,7 @@
 #include "preview_sheets.h"
 
 #include "catalogue.h"
+#include "page_window.h"
 
 #include <QPainter>
 
@@ -39,31 +40,72 @@ QImage contactSheet(const std::map<QString, QByteArray> &files)
     return sheet;
 }
 
-// The page as the reader sees it: the picture in its rect, and a plain button at each hotspot.
-QImage pageAsShown(int page, const QImage &picture, const QImage &speaker)
+// A button of the window at its rect, with its glyph in the middle of a plain button face.
+void drawButton(QPainter &painter, const QRect &button, const QImage &glyph)
 {
-    const auto &placement = catalogue::picturePlacement(page);
-    const Rect &area = placement.rect;
-    QImage window((area.left + area.width) / 15 + 10, (area.top + area.height) / 15 + 10,
-                  QImage::Format_RGB32);
-    window.fill(Qt::white);
-    QPainter painter(&window);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const auto pixels = [](int twips) {
-        return twips / 15;
-    };
-    const auto shown = [&](const Rect &rect) {
-        return QRect(pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height));
-    };
-    painter.drawImage(shown(placement.rect), picture);
-    for (const auto &hotspot : catalogue::hotspots(page)) {
-        const QRect button = shown(hotspot.rect);
-        painter.fillRect(button, QColor(0xe8, 0xe8, 0xe8));
-        painter.setPen(QColor(0x60, 0x60, 0x60));
-        painter.drawRect(button.adjusted(0, 0, -1, -1));
-        painter.drawImage(button.center() - QPoint(16, 16), speaker);
+    painter.fillRect(button, QColor(0xef, 0xef, 0xef));
+    painter.setPen(QColor(0x9a, 0x9a, 0x9a));
+    painter.drawRect(button.adjusted(0, 0, -1, -1));
+    painter.drawImage(
+        button.center() - QPoint(glyph.width() / 2, glyph.height() / 2) + QPoint(1, 1), glyph);
+}
+
+// Every button glyph as the reader sees it, at its real size on a button face, and blown up four
+// times (pixel for pixel) beside it to judge its pixels.
+QImage glyphSheet(const std::map<QString, QImage> &glyphs)
+{
+    constexpr int row = 150;
+    QImage sheet(420, row * static_cast<int>(glyphs.size()), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    QPainter painter(&sheet);
+    int top = 0;
+    for (const auto &[name, glyph] : glyphs) {
+        drawButton(painter, QRect(10, top + 50, 49, 41), glyph);
+        const QRect zoomed(90, top + 5, 4 * (glyph.width() + 8), 4 * (glyph.height() + 8));
+        painter.fillRect(zoomed, QColor(0xef, 0xef, 0xef));
+        painter.drawImage(QRect(zoomed.topLeft() + QPoint(16, 16), 4 * glyph.size()), glyph);
+        painter.setPen(Qt::black);
+        painter.drawText(QRect(260, top, 160, row), Qt::AlignVCenter, name);
+        top += row;
     }
-    return window;
+    return sheet;
+}
+
+constexpr int around = 40; // room around the window, to see what its edges cut off
+
+// The page as the reader sees it: the window's client area with the picture in its rect, the
+// speaker buttons and the three buttons at the bottom, all drawn at their rects. Whatever of the
+// picture lies beyond the window is shown faded around it, and the window's edge in red.
+QImage pageAsShown(int page, const QImage &picture, const std::map<QString, QImage> &glyphs)
+{
+    const auto pixels = [](const Rect &rect) {
+        return QRect(around + rect.left / 15, around + rect.top / 15, rect.width / 15,
+                     rect.height / 15);
+    };
+    const QRect client = pixels({0, 0, page_window::clientWidth, page_window::clientHeight});
+    QImage sheet(client.width() + 2 * around, client.height() + 2 * around, QImage::Format_RGB32);
+    sheet.fill(QColor(0xd8, 0xd8, 0xd8));
+    QPainter painter(&sheet);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect pictureRect = pixels(catalogue::picturePlacement(page).rect);
+    painter.setOpacity(0.35);
+    painter.drawImage(pictureRect, picture);
+    painter.setOpacity(1);
+    painter.setClipRect(client);
+    painter.fillRect(client, Qt::white);
+    painter.drawImage(pictureRect, picture);
+    for (const auto &hotspot : catalogue::hotspots(page))
+        drawButton(painter, pixels(hotspot.rect), glyphs.at(QStringLiteral("speaker_glyph.ico")));
+    drawButton(painter, pixels(page_window::nextButton),
+               glyphs.at(QStringLiteral("next_glyph.ico")));
+    drawButton(painter, pixels(page_window::previousButton),
+               glyphs.at(QStringLiteral("previous_glyph.ico")));
+    drawButton(painter, pixels(page_window::closeButton),
+               glyphs.at(QStringLiteral("close_glyph.ico")));
+    painter.setClipping(false);
+    painter.setPen(QPen(QColor(0xe0, 0x20, 0x20), 1));
+    painter.drawRect(client.adjusted(-1, -1, 0, 0));
+    return sheet;
 }
 
 // The about box as the reader sees it: the credits at natural size, the farm pictures stretched
@@ -97,10 +139,15 @@ void writePreviewSheets(const QDir &folder, const std::map<QString, QByteArray> 
 {
     save(contactSheet(files), folder, QStringLiteral("contact_sheet.png"));
     save(aboutAsShown(files), folder, QStringLiteral("about_shown.png"));
-    const QImage speaker = QImage::fromData(files.at(QStringLiteral("speaker_glyph.ico")));
+    std::map<QString, QImage> glyphs;
+    for (const auto &[name, bytes] : files) {
+        if (name.endsWith(QStringLiteral("_glyph.ico")))
+            glyphs[name] = QImage::fromData(bytes);
+    }
+    save(glyphSheet(glyphs), folder, QStringLiteral("glyphs_on_buttons.png"));
     for (int page = 1; page <= catalogue::pageCount; ++page) {
         const QImage picture = QImage::fromData(files.at(QStringLiteral("page%1.jpg").arg(page)));
-        save(pageAsShown(page, picture, speaker), folder,
+        save(pageAsShown(page, picture, glyphs), folder,
              QStringLiteral("page%1_shown.png").arg(page));
     }
 }
