@@ -23,6 +23,7 @@ public:
     SoundRecording(std::vector<float> samples, Clock::time_point start);
 
     double duration() const;
+    const std::vector<float> &samples() const { return samples_; }
     // Where in the recording a moment of the steady clock lies, to within the sound server's
     // block of mixing (some 5 to 20 ms, earlier rather than later).
     double secondsAt(Clock::time_point moment) const;
