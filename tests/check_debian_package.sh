@@ -40,6 +40,17 @@ for expected in \
     grep -qxF -- "$expected" <<<"$contents" || fail "the package lacks '$expected'"
 done
 
+# Nothing else: every file of the package is one of the program's own.
+dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ { print $6 }' | while read -r path; do
+    case $path in
+    ./usr/bin/tivak | ./usr/share/applications/$app_id.desktop | \
+        ./usr/share/metainfo/$app_id.metainfo.xml | \
+        ./usr/share/icons/hicolor/128x128/apps/$app_id.png | ./usr/share/doc/tivak/*) ;;
+    *) echo "$path" ;;
+    esac
+done >"$scratch/unexpected"
+[[ ! -s $scratch/unexpected ]] || fail "the package holds files of no use: $(cat "$scratch/unexpected")"
+
 field() { dpkg-deb --field "$deb" "$1"; }
 [[ $(field Package) == tivak ]] || fail "Package is '$(field Package)'"
 [[ $(field Version) == 1.0.0 ]] || fail "Version is '$(field Version)'"
