@@ -8,6 +8,16 @@ namespace tivak::artwork {
 namespace {
 
 constexpr int measuringPixels = 512;
+// Parts paler than this in every channel (a white tail, a white fleece) hardly show on the white
+// page, so an animal does not reach its button with them.
+constexpr int paleAbove = 215;
+
+bool showsOnWhite(QRgb premultiplied)
+{
+    const int clear = 255 - qAlpha(premultiplied);
+    return qRed(premultiplied) + clear < paleAbove || qGreen(premultiplied) + clear < paleAbove ||
+           qBlue(premultiplied) + clear < paleAbove;
+}
 
 QRectF fittedInto(const QSizeF &natural, const QRectF &target)
 {
@@ -76,11 +86,19 @@ QImage DrawingLibrary::silhouette(const QString &name, const SvgEdits &edits, in
     QSvgRenderer renderer(source(name, edits));
     const QRectF part = shownPart(renderer);
     const QSize size = part.size().scaled(longSide, longSide, Qt::KeepAspectRatio).toSize();
-    QImage image(size, QImage::Format_Alpha8);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+    QImage colour(size, QImage::Format_ARGB32_Premultiplied);
+    colour.fill(Qt::transparent);
+    QPainter painter(&colour);
     renderer.setViewBox(part);
-    renderer.render(&painter, QRectF(image.rect()));
+    renderer.render(&painter, QRectF(colour.rect()));
+    painter.end();
+    QImage image(size, QImage::Format_Alpha8);
+    for (int y = 0; y < size.height(); ++y) {
+        const auto *from = reinterpret_cast<const QRgb *>(colour.constScanLine(y));
+        uchar *to = image.scanLine(y);
+        for (int x = 0; x < size.width(); ++x)
+            to[x] = showsOnWhite(from[x]) ? static_cast<uchar>(qAlpha(from[x])) : 0;
+    }
     return image;
 }
 

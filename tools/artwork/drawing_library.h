@@ -28,7 +28,8 @@ public:
     void draw(QPainter &painter, const QString &name, const QRectF &target,
               const SvgEdits &edits = {}, bool mirrored = false) const;
 
-    // The drawing's silhouette, longer side longSide pixels: alpha only, for judging its shape.
+    // The drawing's silhouette as it shows on a white page, longer side longSide pixels: alpha
+    // only, for judging its shape; parts too pale to tell from the page are left out.
     QImage silhouette(const QString &name, const SvgEdits &edits, int longSide) const;
 
 private:

@@ -13,6 +13,7 @@ namespace {
 constexpr qreal twipsPerPixel = 15;
 constexpr qreal buttonGap = 4;  // between a button and its animal
 constexpr qreal clearance = 12; // between one animal and anything else
+constexpr qreal nameGap = 5;    // between a drawing and the letters of its name
 constexpr qreal pageMargin = 6;
 // The window shows only part of a picture that starts or ends beyond its edges; every animal
 // keeps well inside the part that is shown, and well away from the window's own buttons.
@@ -25,6 +26,7 @@ constexpr qreal growthStep = 2;
 // its name comes within this reach.
 constexpr qreal contactReach = 16;
 constexpr qreal enoughContact = 0.55;
+constexpr qreal closeEnough = 0.47;
 // Other animals keep well away from a button, so that each button plainly belongs to one animal.
 constexpr qreal foreignButtonClearance = 32;
 
@@ -90,10 +92,11 @@ AnimalPlacement place(const QRectF &button, const AnimalShape &shape, QSizeF dra
         break;
     case Side::Above:
         drawing.moveBottomLeft({button.center().x() - half.width() + offsetX,
-                                button.top() - buttonGap - shape.name.height()});
+                                button.top() - buttonGap - shape.name.height() - nameGap});
         break;
     }
-    const QPointF nameCentre(drawing.center().x(), drawing.bottom() + shape.name.height() / 2);
+    const QPointF nameCentre(drawing.center().x(),
+                             drawing.bottom() + nameGap + shape.name.height() / 2);
     return {{}, button, drawing, centredAt(nameCentre, shape.name)};
 }
 
@@ -231,7 +234,7 @@ private:
         if (size > largestDrawing)
             return false;
         // It may not come away from its button, unless it is close enough anyway.
-        const qreal leastContact = std::min(enoughContact, m_animals[index].contact);
+        const qreal leastContact = std::min({enoughContact, closeEnough, m_animals[index].contact});
         if (auto candidate = bestCandidate(index, size, leastContact)) {
             m_animals[index] = *candidate;
             return true;

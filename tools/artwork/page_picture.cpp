@@ -24,16 +24,32 @@ QColor accentColour(std::size_t index)
     return QColor::fromRgb(accents[index % accents.size()]);
 }
 
-// The letters of an animal's name, as the page shows them.
-QImage nameSilhouette(std::string_view animal)
+// An animal's lettered name: the line of lettering, and within it the part that the letters'
+// ink takes, which is what the layout places so that the letters themselves sit by the button.
+struct NameLettering
+{
+    QString text;
+    QSizeF line;
+    QRect ink;
+    QImage silhouette; // the ink alone
+};
+
+NameLettering nameLettering(std::string_view animal)
 {
     const QString name = nameOf(animal);
-    const QSizeF size = letteringSize(name, nameLetteringSize);
-    QImage image(size.toSize(), QImage::Format_Alpha8);
+    QImage image(letteringSize(name, nameLetteringSize).toSize(), QImage::Format_Alpha8);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     drawLettering(painter, name, QRectF(image.rect()), nameLetteringSize, Qt::black);
-    return image;
+    painter.end();
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(image.pixel(x, y)) > 0)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    return {name, QSizeF(image.size()), ink, image.copy(ink)};
 }
 
 // Fine enough to judge how an animal's shape hugs its button.
@@ -50,7 +66,8 @@ QImage pagePicture(int page, const DrawingLibrary &drawings)
     const auto animals = layoutPage(page, [&drawings](std::string_view animal) {
         const AnimalArt art = animalArt(animal);
         const QImage silhouette = drawings.silhouette(art.drawing, art.edits, silhouetteSize);
-        return AnimalShape{letteringSize(nameOf(animal), nameLetteringSize), nameSilhouette(animal),
+        const NameLettering name = nameLettering(animal);
+        return AnimalShape{QSizeF(name.ink.size()), name.silhouette,
                            art.mirrored ? silhouette.mirrored(true, false) : silhouette};
     });
 
@@ -62,7 +79,9 @@ QImage pagePicture(int page, const DrawingLibrary &drawings)
         const AnimalPlacement &animal = animals[i];
         const AnimalArt art = animalArt(animal.animal);
         drawings.draw(painter, art.drawing, animal.drawing, art.edits, art.mirrored);
-        drawLettering(painter, nameOf(animal.animal), animal.name, nameLetteringSize,
+        const NameLettering name = nameLettering(animal.animal);
+        const QRectF line(animal.name.topLeft() - QPointF(name.ink.topLeft()), name.line);
+        drawLettering(painter, name.text, line, nameLetteringSize,
                       accentColour(static_cast<std::size_t>(page) + i));
     }
     return image;
