@@ -31,6 +31,10 @@ desktop=$stage/usr/share/applications/$app_id.desktop
 desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $app_id.desktop"
 appstreamcli validate-tree --no-net "$stage" || fail "appstreamcli rejects the installed tree"
 
+# Software centres show a content rating; an empty OARS rating says there is nothing to warn of.
+grep -q '<content_rating type="oars-1.1"' "$stage/usr/share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo has no OARS content rating"
+
 # What the desktop entry promises has to be there.
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [[ $(entry Name) == "tîvak" ]] || fail "the desktop entry's name is '$(entry Name)'"
