@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 
 using namespace tivak;
 
@@ -21,6 +22,11 @@ constexpr int drawnBelow = 215;
 // drawing or its name comes within this reach (in on-screen pixels).
 constexpr int besideReach = 18;
 constexpr double besideShare = 0.45;
+// A glyph stands out on the light grey face of a push button when most of it is this much darker
+// (or brighter) than the face, in grey levels.
+constexpr int buttonFaceGrey = 0xef;
+constexpr int standsOutBy = 80;
+constexpr double standsOutShare = 0.5;
 // Nothing is drawn this close (in picture pixels) to the window's edges or its bottom buttons.
 constexpr int windowMargin = 8;
 
@@ -87,6 +93,24 @@ QRect drawnBounds(const QImage &image)
 QImage pageImage(int page)
 {
     return QImage::fromData(pictureAsset(pagePicture(page)).bytes, "JPEG");
+}
+
+// Share of the glyph's visible pixels whose grey level stands well apart from the button face.
+double standsOutOnButtonFace(const QImage &glyph)
+{
+    const QImage argb = glyph.convertToFormat(QImage::Format_ARGB32);
+    int visible = 0;
+    int apart = 0;
+    for (int y = 0; y < argb.height(); ++y) {
+        for (int x = 0; x < argb.width(); ++x) {
+            const QRgb pixel = argb.pixel(x, y);
+            if (qAlpha(pixel) < 128)
+                continue;
+            ++visible;
+            apart += std::abs(qGray(pixel) - buttonFaceGrey) >= standsOutBy ? 1 : 0;
+        }
+    }
+    return visible == 0 ? 0 : double(apart) / visible;
 }
 
 void addPicture(const char *name, PictureRole role, int width, int height)
@@ -175,6 +199,24 @@ private slots:
         // Colour rows, palette and mask of exactly this depth and nothing else.
         QCOMPARE(asset.bytes.size(), fileBytes);
         QCOMPARE(QImage::fromData(asset.bytes, "ICO").size(), QSize(size, size));
+    }
+
+    void buttonGlyphsStandOutOnTheButtonFace_data()
+    {
+        QTest::addColumn<PictureRole>("role");
+        QTest::newRow("start glyph") << PictureRole::StartGlyph;
+        QTest::newRow("speaker glyph") << PictureRole::SpeakerGlyph;
+        QTest::newRow("next glyph") << PictureRole::NextGlyph;
+        QTest::newRow("previous glyph") << PictureRole::PreviousGlyph;
+        QTest::newRow("close glyph") << PictureRole::CloseGlyph;
+    }
+    void buttonGlyphsStandOutOnTheButtonFace()
+    {
+        QFETCH(PictureRole, role);
+        const QImage glyph = QImage::fromData(pictureAsset(role).bytes, "ICO");
+        QVERIFY(!glyph.isNull());
+        // A pale glyph reads as a greyed-out button that cannot be pressed.
+        QCOMPARE_GE(standsOutOnButtonFace(glyph), standsOutShare);
     }
 
     void everyRoleSharesOneEmbeddedCopy_data()
