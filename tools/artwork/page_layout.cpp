@@ -25,8 +25,10 @@ constexpr qreal growthStep = 2;
 // An animal is beside its button when, along most of one edge of the button, its drawing or
 // its name comes within this reach.
 constexpr qreal contactReach = 16;
-constexpr qreal enoughContact = 0.55;
 constexpr qreal closeEnough = 0.47;
+// No animal grows to more than this many times the size of one that has run out of room, so
+// that the animals of a page stay alike in size.
+constexpr qreal sizeSpread = 1.8;
 // Other animals keep well away from a button, so that each button plainly belongs to one animal.
 constexpr qreal foreignButtonClearance = 32;
 
@@ -214,6 +216,7 @@ public:
                 qFatal("no room beside the button of %s", m_animals[i].placement.animal.data());
             m_animals[i] = *start;
         }
+        m_stuck.assign(m_animals.size(), false);
         // Every animal grows a step in turn, so that none takes the room of its neighbours.
         bool grew = true;
         while (grew) {
@@ -231,15 +234,26 @@ private:
     bool grow(std::size_t index)
     {
         const qreal size = m_animals[index].size + growthStep;
-        if (size > largestDrawing)
+        if (m_stuck[index] || size > largestSize())
             return false;
-        // It may not come away from its button, unless it is close enough anyway.
-        const qreal leastContact = std::min({enoughContact, closeEnough, m_animals[index].contact});
+        // It may shift along its button as it grows, but not come away from it.
+        const qreal leastContact = std::min(closeEnough, m_animals[index].contact);
         if (auto candidate = bestCandidate(index, size, leastContact)) {
             m_animals[index] = *candidate;
             return true;
         }
+        m_stuck[index] = true;
         return false;
+    }
+
+    qreal largestSize() const
+    {
+        qreal largest = largestDrawing;
+        for (std::size_t i = 0; i < m_animals.size(); ++i) {
+            if (m_stuck[i])
+                largest = std::min(largest, m_animals[i].size * sizeSpread);
+        }
+        return largest;
     }
 
     QSizeF drawingSize(std::size_t index, qreal longSide) const
@@ -300,6 +314,7 @@ private:
     QRectF m_page;
     std::vector<QRectF> m_windowButtons;
     std::vector<Candidate> m_animals;
+    std::vector<bool> m_stuck; // no more room to grow
     std::vector<AnimalShape> m_shapes;
 };
 
