@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "graphical_button.h"
+#include "page_window.h"
 #include "screen_registry.h"
 
 #include <QShortcut>
@@ -17,8 +18,8 @@ WindowStyle pageWindow()
     style.icon = PictureRole::PageWindowIcon;
     style.border = BorderStyle::FixedSingle;
     style.inTaskbar = true;
-    style.clientWidth = 14415;
-    style.clientHeight = 9060;
+    style.clientWidth = page_window::clientWidth;
+    style.clientHeight = page_window::clientHeight;
     style.placement = Placement::CentredOnScreen;
     style.storedLeft = 45;
     style.storedTop = 390;
@@ -63,17 +64,17 @@ void PageScreen::addSpeakers()
 void PageScreen::addTurningButtons()
 {
     GraphicalButton *next =
-        addButton(QStringLiteral("Command1"), PictureRole::NextGlyph, {13560, 8400, 735, 495});
+        addButton(QStringLiteral("Command1"), PictureRole::NextGlyph, page_window::nextButton);
     next->setAccessibleName(tr("Next page"));
     connect(next, &GraphicalButton::clicked, this, &PageScreen::Command1_Click);
 
-    GraphicalButton *previous =
-        addButton(QStringLiteral("Command2"), PictureRole::PreviousGlyph, {120, 8400, 735, 495});
+    GraphicalButton *previous = addButton(QStringLiteral("Command2"), PictureRole::PreviousGlyph,
+                                          page_window::previousButton);
     previous->setAccessibleName(tr("Previous page"));
     connect(previous, &GraphicalButton::clicked, this, &PageScreen::Command2_Click);
 
     GraphicalButton *close =
-        addButton(QStringLiteral("Command3"), PictureRole::CloseGlyph, {6720, 8280, 855, 615});
+        addButton(QStringLiteral("Command3"), PictureRole::CloseGlyph, page_window::closeButton);
     close->setAccessibleName(tr("Close the page"));
     connect(close, &GraphicalButton::clicked, this, &PageScreen::Command3_Click);
 }

@@ -1,6 +1,7 @@
 #include "book_tour.h"
 
 #include "catalogue.h"
+#include "page_window.h"
 
 #include <QThread>
 
@@ -9,8 +10,6 @@ namespace {
 
 constexpr int twipsPerPixel = 15;
 constexpr Rect startButton{2880, 5160, 1455, 1170};
-constexpr Rect nextButton{13560, 8400, 735, 495};
-constexpr Rect previousButton{120, 8400, 735, 495};
 constexpr Rect zabtiButton{6840, 7320, 855, 975};
 // The menu bar's items, "Su" then "Ndurui", sit at the top left of the start screen.
 constexpr QPoint suItem{12, 10};
@@ -89,7 +88,8 @@ BookTour::Clock::time_point BookTour::pressSpeaker(int page, std::string_view co
 
 std::optional<BookTour::Window> BookTour::turn(int page, bool forward, const Window &window) const
 {
-    desktop_.click(window.client.topLeft() + middleOf(forward ? nextButton : previousButton));
+    desktop_.click(window.client.topLeft() +
+                   middleOf(forward ? page_window::nextButton : page_window::previousButton));
     const int target = forward ? catalogue::nextPage(page) : catalogue::previousPage(page);
     auto shown = desktop_.waitForWindow(pageName(target));
     if (!shown || !desktop_.waitUntilHidden(pageName(page)))
