@@ -81,7 +81,11 @@ GstBusSyncReply GstMediaPlayer::relayMessage(GstBus *, GstMessage *message, gpoi
                 Qt::QueuedConnection);
         }
     }
-    return GST_BUS_DROP; // nobody else reads the bus, so nothing may pile up on it
+    // Nobody else reads the bus, so nothing may pile up on it. A handler that drops a message
+    // owns it: left alone, every message would keep its source element, and with it the clip's
+    // whole chain of elements and buffers, alive for good.
+    gst_message_unref(message);
+    return GST_BUS_DROP;
 }
 
 void GstMediaPlayer::onMessage(GstMessageType type, unsigned play)
