@@ -4,6 +4,7 @@
 // (/proc/<pid>/status). Then, in this process, what idle and playing players cost in threads.
 #include "bench_stage.h"
 #include "gst_player_factory.h"
+#include "memory_breakdown.h"
 #include "player_profile.h"
 #include "process_status.h"
 #include "sample_figures.h"
@@ -29,7 +30,14 @@ const QPoint suMenu(12, 10);        // "Su", the about box
 constexpr Rect nextButton{13560, 8400, 735, 495};
 const char introPath[] = R"(C:\Program files\Tivak\2020.mp4)";
 
-using Readings = std::map<std::string, std::vector<ProcessStatus>>;
+struct Reading
+{
+    ProcessStatus status;
+    MemoryBreakdown breakdown;
+};
+using Readings = std::map<std::string, std::vector<Reading>>;
+const char *const programs[] = {"minimal Qt window (picture)", "tivak, start screen only",
+                                "tivak, all ten screens"};
 
 class MemoryRuns
 {
@@ -83,10 +91,12 @@ private:
     static bool read(const QProcess &program, const std::string &label, Readings &readings)
     {
         QTest::qWait(settleMs);
-        const auto status = processStatus(pid_t(program.processId()));
-        if (status)
-            readings[label].push_back(*status);
-        return status.has_value();
+        const auto pid = pid_t(program.processId());
+        const auto status = processStatus(pid);
+        const auto breakdown = memoryBreakdown(pid);
+        if (status && breakdown)
+            readings[label].push_back({*status, *breakdown});
+        return status && breakdown;
     }
 
     static bool stopped(QProcess &program)
@@ -100,46 +110,70 @@ private:
     XPointer pointer_;
 };
 
-SampleFigures residentOf(const std::vector<ProcessStatus> &statuses)
+// The median over the runs of one figure of a reading.
+double medianOf(const std::vector<Reading> &readings,
+                const std::function<double(const Reading &)> &figure)
 {
-    std::vector<double> mib;
-    for (const ProcessStatus &status : statuses)
-        mib.push_back(status.residentMiB);
-    return summarise(mib);
+    std::vector<double> values;
+    for (const Reading &reading : readings)
+        values.push_back(figure(reading));
+    return summarise(values).median;
 }
 
-SampleFigures threadsOf(const std::vector<ProcessStatus> &statuses)
+double residentOf(const Reading &reading)
 {
-    std::vector<double> threads;
-    for (const ProcessStatus &status : statuses)
-        threads.push_back(status.threads);
-    return summarise(threads);
+    return reading.status.residentMiB;
+}
+
+double threadsOf(const Reading &reading)
+{
+    return reading.status.threads;
 }
 
 void printProgramTable(const Readings &readings)
 {
-    const auto &reference = readings.at("minimal Qt window (picture)");
-    const SampleFigures referenceMiB = residentOf(reference);
-    const SampleFigures referenceThreads = threadsOf(reference);
+    const auto &reference = readings.at(programs[0]);
+    const double referenceMiB = medianOf(reference, residentOf);
+    const double referenceThreads = medianOf(reference, threadsOf);
     std::printf("Resident memory and threads, read from /proc/<pid>/status after %d ms at rest\n"
                 "(median of %d runs; the intro is sounding in the book)\n",
                 settleMs, runs);
     std::printf("%-30s %5s %10s %8s %8s %14s\n", "program", "runs", "VmRSS MiB", "ratio", "threads",
                 "extra threads");
-    for (const auto &label :
-         {"minimal Qt window (picture)", "tivak, start screen only", "tivak, all ten screens"}) {
+    for (const char *label : programs) {
         const auto found = readings.find(label);
         if (found == readings.end())
             continue;
-        const SampleFigures mib = residentOf(found->second);
-        const SampleFigures threads = threadsOf(found->second);
-        std::printf("%-30s %5zu %10.1f %7.2fx %8.0f %14.0f\n", label, mib.count, mib.median,
-                    mib.median / referenceMiB.median, threads.median,
-                    threads.median - referenceThreads.median);
+        const double mib = medianOf(found->second, residentOf);
+        const double threads = medianOf(found->second, threadsOf);
+        std::printf("%-30s %5zu %10.1f %7.2fx %8.0f %14.0f\n", label, found->second.size(), mib,
+                    mib / referenceMiB, threads, threads - referenceThreads);
     }
     std::printf("goal with all ten screens: VmRSS <= 2x the minimal window's, extra threads <= %d "
                 "(one a player)\n\n",
                 playersWithAllScreens);
+}
+
+void printBreakdownTable(const Readings &readings)
+{
+    std::printf(
+        "Where the resident memory lies (MiB, from /proc/<pid>/smaps, median of the runs)\n");
+    std::printf("%-30s %10s %10s %10s %10s %10s\n", "program", "libraries", "(count)", "X buffers",
+                "own", "other");
+    for (const char *label : programs) {
+        const auto found = readings.find(label);
+        if (found == readings.end())
+            continue;
+        const auto &taken = found->second;
+        std::printf("%-30s %10.1f %10.0f %10.1f %10.1f %10.1f\n", label,
+                    medianOf(taken, [](const Reading &r) { return r.breakdown.librariesMiB; }),
+                    medianOf(taken, [](const Reading &r) { return double(r.breakdown.libraries); }),
+                    medianOf(taken, [](const Reading &r) { return r.breakdown.windowBuffersMiB; }),
+                    medianOf(taken, [](const Reading &r) { return r.breakdown.ownMiB; }),
+                    medianOf(taken, [](const Reading &r) { return r.breakdown.otherMiB; }));
+    }
+    std::printf("X buffers: window backing stores shared with the X server; own: heap and "
+                "anonymous memory\n\n");
 }
 
 // Threads and memory of this process as players are made, play, stop and go.
@@ -190,11 +224,12 @@ int main(int argc, char *argv[])
         if (!memory.measureMinimalWindow(readings) || !memory.measureBook(readings))
             std::fprintf(stderr, "memory benchmark: run %d did not finish\n", run);
     }
-    if (!readings.contains("minimal Qt window (picture)")) {
+    if (!readings.contains(programs[0])) {
         std::fprintf(stderr, "memory benchmark: the minimal window never showed\n");
         return 1;
     }
     printProgramTable(readings);
+    printBreakdownTable(readings);
     printPlayerThreads(stage);
     return 0;
 }
