@@ -71,9 +71,9 @@ double SoundRecording::toneDb(double hertz, double from, double to) const
     return toDb(amplitude / std::numbers::sqrt2);
 }
 
-std::optional<double> SoundRecording::firstSound(double from) const
+std::optional<double> SoundRecording::firstSound(double from, double aboveDb) const
 {
-    const float threshold = float(std::pow(10.0, silenceDb / 20.0));
+    const float threshold = float(std::pow(10.0, aboveDb / 20.0));
     const auto begin = samples_.begin() + std::ptrdiff_t(sampleAt(from));
     const auto loud = std::find_if(
         begin, samples_.end(), [threshold](float sample) { return std::abs(sample) > threshold; });

@@ -32,8 +32,9 @@ public:
     double levelDb(double from, double to) const;
     double toneDb(double hertz, double from, double to) const;
 
-    // The first sample after from that is louder than silence.
-    std::optional<double> firstSound(double from = 0.0) const;
+    // The first sample after from that is louder than silence, or than the given level (a peak
+    // level, to pick out a loud sound over a quieter one).
+    std::optional<double> firstSound(double from = 0.0, double aboveDb = silenceDb) const;
     // The times at which the tone rises above the level, window by window.
     std::vector<double> toneOnsets(double hertz, double aboveDb, double from = 0.0) const;
     // The longest run of silent windows between two times, in seconds.

@@ -2,6 +2,8 @@
 // against the smallest Qt Widgets program that shows a picture maximised. Both are started the
 // same way on a private display and watched from outside: the moment counts when the rows of the
 // screen that cross the window show what they show once the window has settled.
+//
+//   cold_start_benchmark [another build of tivak ...]   (to compare builds in the same run)
 #include "bench_stage.h"
 #include "sample_figures.h"
 #include "screen_rows.h"
@@ -9,10 +11,12 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFileInfo>
 #include <QThread>
 #include <chrono>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 using namespace tivak;
 using namespace tivak::bench;
@@ -27,11 +31,11 @@ constexpr int startTimeoutMs = 20000;
 
 struct Contender
 {
-    const char *label;
+    std::string label;
     QString program;
     QString window; // its window's role or title
-    ScreenRows::Pixels settled;
-    std::vector<double> firstChangeMs, paintedMs;
+    ScreenRows::Pixels settled{};
+    std::vector<double> firstChangeMs{}, paintedMs{};
 };
 
 // Rows through the upper, middle and lower part of the screen: they cross the picture and the
@@ -132,8 +136,8 @@ void printTable(const std::vector<Contender> &contenders)
     for (const Contender &contender : contenders) {
         const SampleFigures painted = summarise(contender.paintedMs);
         const SampleFigures firstChange = summarise(contender.firstChangeMs);
-        std::printf("%-28s %6zu %9.1f %9.1f %9.1f %8.2fx %11.1f\n", contender.label, painted.count,
-                    painted.median, painted.p95, painted.worst,
+        std::printf("%-28s %6zu %9.1f %9.1f %9.1f %8.2fx %11.1f\n", contender.label.c_str(),
+                    painted.count, painted.median, painted.p95, painted.worst,
                     reference.median > 0 ? painted.median / reference.median : 0.0,
                     firstChange.median);
     }
@@ -160,24 +164,16 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "cold start benchmark: cannot read the virtual screen\n");
         return 1;
     }
-    std::vector<Contender> contenders{
-        {"minimal Qt window (picture)",
-         QStringLiteral(MINIMAL_WINDOW_EXECUTABLE),
-         QStringLiteral("minimal window"),
-         {},
-         {},
-         {}},
-        {"tivak start screen",
-         QStringLiteral(TIVAK_EXECUTABLE),
-         QStringLiteral("Form9"),
-         {},
-         {},
-         {}},
-    };
+    std::vector<Contender> contenders;
+    contenders.push_back(
+        {"minimal Qt window (picture)", MINIMAL_WINDOW_EXECUTABLE, "minimal window"});
+    contenders.push_back({"tivak start screen", TIVAK_EXECUTABLE, "Form9"});
+    for (const QString &build : app.arguments().mid(1))
+        contenders.push_back({QFileInfo(build).absolutePath().toStdString(), build, "Form9"});
     for (Contender &contender : contenders) {
         if (!coldStart.learnSettledLook(contender)) {
             std::fprintf(stderr, "cold start benchmark: %s never settled on screen\n",
-                         contender.label);
+                         contender.label.c_str());
             return 1;
         }
     }
@@ -185,7 +181,7 @@ int main(int argc, char *argv[])
         for (Contender &contender : contenders) {
             if (!coldStart.measure(contender))
                 std::fprintf(stderr, "cold start benchmark: run %d of %s did not finish\n", run,
-                             contender.label);
+                             contender.label.c_str());
         }
     }
     printTable(contenders);
