@@ -71,7 +71,8 @@ GstMediaPlayer::~GstMediaPlayer()
 GstBusSyncReply GstMediaPlayer::relayMessage(GstBus *, GstMessage *message, gpointer data)
 {
     const GstMessageType type = GST_MESSAGE_TYPE(message);
-    if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR) {
+    if (type == GST_MESSAGE_EOS || type == GST_MESSAGE_ERROR || type == GST_MESSAGE_ASYNC_DONE ||
+        type == GST_MESSAGE_SEGMENT_DONE) {
         auto &relay = *static_cast<BusRelay *>(static_cast<std::shared_ptr<void> *>(data)->get());
         const std::lock_guard guard(relay.lock);
         if (GstMediaPlayer *player = relay.player) {
@@ -92,9 +93,47 @@ void GstMediaPlayer::onMessage(GstMessageType type, unsigned play)
 {
     if (play != relay_->play || !sounding_)
         return;
-    if (type == GST_MESSAGE_EOS && ++playsDone_ < playCount_ && restartFromBeginning())
+    switch (type) {
+    case GST_MESSAGE_ASYNC_DONE:
+        if (loopsPending_)
+            startLooping();
         return;
+    case GST_MESSAGE_SEGMENT_DONE:
+        if (++playsDone_ < playCount_ && loopAgain())
+            return;
+        break;
+    case GST_MESSAGE_EOS:
+        if (++playsDone_ < playCount_ && restartFromBeginning())
+            return;
+        break;
+    default:
+        break;
+    }
     silence(); // played out, or failed
+}
+
+// Repeats are played as segments: the source reports the end of each play while the sink still
+// holds sound enough to bridge the next seek, so that the tune loops without a gap, however busy
+// the interface thread that handles the message is.
+void GstMediaPlayer::startLooping()
+{
+    loopsPending_ = false;
+    const bool sought = gst_element_seek(pipeline_.get(), 1.0, GST_FORMAT_TIME,
+                                         GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_SEGMENT),
+                                         GST_SEEK_TYPE_SET, 0, GST_SEEK_TYPE_NONE, -1);
+    if (sought)
+        gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING);
+    else
+        silence();
+}
+
+// The last play is an ordinary one, so that the media ends with end of stream.
+bool GstMediaPlayer::loopAgain()
+{
+    const bool lastPlay = playsDone_ + 1 == playCount_;
+    const auto flags = lastPlay ? GST_SEEK_FLAG_NONE : GST_SEEK_FLAG_SEGMENT;
+    return gst_element_seek(pipeline_.get(), 1.0, GST_FORMAT_TIME, flags, GST_SEEK_TYPE_SET, 0,
+                            GST_SEEK_TYPE_NONE, -1);
 }
 
 void GstMediaPlayer::setURL(const std::string &url)
@@ -139,8 +178,10 @@ std::optional<std::string> GstMediaPlayer::uriOf(const std::string &url) const
 // Starts the media already loaded over without reloading it; false when it cannot seek yet.
 bool GstMediaPlayer::restartFromBeginning()
 {
-    const bool sought =
-        gst_element_seek_simple(pipeline_.get(), GST_FORMAT_TIME, GST_SEEK_FLAG_FLUSH, 0);
+    const auto flags = playCount_ - playsDone_ > 1 ? GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_SEGMENT
+                                                   : GST_SEEK_FLAG_FLUSH;
+    const bool sought = gst_element_seek(pipeline_.get(), 1.0, GST_FORMAT_TIME, GstSeekFlags(flags),
+                                         GST_SEEK_TYPE_SET, 0, GST_SEEK_TYPE_NONE, -1);
     if (sought)
         beginPlay();
     return sought;
@@ -151,8 +192,10 @@ void GstMediaPlayer::startPlaying(const std::string &uri)
     silence();
     uri_ = uri;
     g_object_set(pipeline_.get(), "uri", uri.c_str(), nullptr);
-    sounding_ =
-        gst_element_set_state(pipeline_.get(), GST_STATE_PLAYING) != GST_STATE_CHANGE_FAILURE;
+    // A media played more than once first prerolls, so that its plays can be set up as segments.
+    loopsPending_ = playCount_ > 1;
+    const GstState target = loopsPending_ ? GST_STATE_PAUSED : GST_STATE_PLAYING;
+    sounding_ = gst_element_set_state(pipeline_.get(), target) != GST_STATE_CHANGE_FAILURE;
     if (!sounding_)
         silence();
 }

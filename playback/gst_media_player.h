@@ -45,6 +45,8 @@ private:
 
     std::optional<std::string> uriOf(const std::string &url) const;
     bool restartFromBeginning();
+    void startLooping();
+    bool loopAgain();
     void startPlaying(const std::string &uri);
     void silence();
     void beginPlay();
@@ -55,8 +57,9 @@ private:
     std::filesystem::path mountRoot_;
     int playCount_ = 1;
     int playsDone_ = 0;
-    std::string uri_;       // what the pipeline holds; empty when it holds nothing playable
-    bool sounding_ = false; // started and neither finished, failed nor stopped
+    std::string uri_;           // what the pipeline holds; empty when it holds nothing playable
+    bool sounding_ = false;     // started and neither finished, failed nor stopped
+    bool loopsPending_ = false; // prerolling, its plays not yet set up as segments
 };
 
 } // namespace tivak

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -241,6 +242,34 @@ private slots:
         const std::vector<double> marks = sound.toneOnsets(high, introDb - 6, *introStart);
         QVERIFY2(int(marks.size()) >= loops, qPrintable(QString::number(marks.size())));
         const double gap = sound.longestSilence(*introStart, sound.duration());
+        QVERIFY2(gap < 0.15, qPrintable(QStringLiteral("silent for %1 s").arg(gap)));
+    }
+
+    void introLoopsOnWhileTheInterfaceThreadIsBusy()
+    {
+        constexpr double clipSeconds = 0.5;
+        auto introTrio = makeTrio(IntroProfile);
+        QVERIFY(server_.startRecording());
+        const auto introStarted = now();
+        introTrio->PlayClip("2020.mp4");
+        QTest::qWait(600);
+        // The interface thread answers events for a moment, then is held up for longer than the
+        // pause between two plays would allow, again and again.
+        for (int round = 0; round < 10; ++round) {
+            QTest::qWait(50);
+            QThread::msleep(400);
+        }
+        QTest::qWait(300);
+        const SoundRecording sound = server_.stopRecording();
+
+        const std::optional<double> introStart = sound.firstSound(sound.secondsAt(introStarted));
+        QVERIFY(introStart);
+        const double introDb = sound.toneDb(low, *introStart + 0.15, *introStart + 0.45);
+        const std::vector<double> marks = sound.toneOnsets(high, introDb - 6, *introStart);
+        const int expectedLoops = int((sound.duration() - *introStart) / clipSeconds) - 1;
+        QVERIFY2(int(marks.size()) >= expectedLoops,
+                 qPrintable(QStringLiteral("%1 of %2").arg(marks.size()).arg(expectedLoops)));
+        const double gap = sound.longestSilence(*introStart, sound.duration() - 0.1);
         QVERIFY2(gap < 0.15, qPrintable(QStringLiteral("silent for %1 s").arg(gap)));
     }
 

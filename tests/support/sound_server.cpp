@@ -39,8 +39,6 @@ void stopsWithThisProcess(QProcess &process)
 
 SoundServer::SoundServer()
 {
-    QObject::connect(&recorder_, &QProcess::readyReadStandardOutput, &recorder_,
-                     [this] { takeRecordedBytes(); });
     start();
 }
 
@@ -122,42 +120,52 @@ bool SoundServer::startSilence()
     return false;
 }
 
+// The recorder writes to a file rather than a pipe: a test may keep the thread that would read a
+// pipe busy for a while, and a recorder left waiting on a full pipe would lose sound and shift the
+// recording's timeline.
 bool SoundServer::startRecording()
 {
     if (recorder_.state() != QProcess::NotRunning)
         stopRecording(); // left over from a test that failed half way
-    recorded_.clear();
+    QFile::remove(recordingFile());
     recordingStart_ = std::chrono::steady_clock::time_point::max();
     recorder_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    recorder_.setStandardOutputFile(recordingFile());
     stopsWithThisProcess(recorder_);
     recorder_.start("parec", QStringList{"--device=tivak_test.monitor", "--latency-msec=5",
                                          "--client-name=tivak-test-recorder"} +
                                  streamFormat());
-    return recorder_.waitForStarted(startTimeout) &&
-           QTest::qWaitFor([this] { return !recorded_.isEmpty(); }, startTimeout);
+    if (!recorder_.waitForStarted(startTimeout))
+        return false;
+    QDeadlineTimer deadline(startTimeout);
+    while (!deadline.hasExpired()) {
+        const auto now = std::chrono::steady_clock::now();
+        const qint64 bytes = QFileInfo(recordingFile()).size();
+        if (bytes > 0) {
+            const double seconds = double(bytes / bytesPerSample) / SoundRecording::sampleRate;
+            recordingStart_ = now - std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                        std::chrono::duration<double>(seconds));
+            return true;
+        }
+        QThread::msleep(2);
+    }
+    return false;
 }
 
 SoundRecording SoundServer::stopRecording()
 {
-    takeRecordedBytes();
     recorder_.terminate();
     recorder_.waitForFinished(2000);
-    std::vector<float> samples(std::size_t(recorded_.size() / bytesPerSample));
-    std::memcpy(samples.data(), recorded_.constData(), samples.size() * sizeof(float));
+    QFile file(recordingFile());
+    const QByteArray recorded = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    std::vector<float> samples(std::size_t(recorded.size() / bytesPerSample));
+    std::memcpy(samples.data(), recorded.constData(), samples.size() * sizeof(float));
     return SoundRecording(std::move(samples), recordingStart_);
 }
 
-// Samples arrive in blocks a little after they were played; the block that was least delayed
-// tells best when the recording began.
-void SoundServer::takeRecordedBytes()
+QString SoundServer::recordingFile() const
 {
-    const auto now = std::chrono::steady_clock::now();
-    recorded_ += recorder_.readAllStandardOutput();
-    const double recordedSeconds =
-        double(recorded_.size() / bytesPerSample) / SoundRecording::sampleRate;
-    const auto start = now - std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                 std::chrono::duration<double>(recordedSeconds));
-    recordingStart_ = std::min(recordingStart_, start);
+    return folder_.filePath("recording.raw");
 }
 
 } // namespace tivak::test

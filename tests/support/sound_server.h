@@ -37,14 +37,13 @@ private:
     bool writeConfiguration();
     bool startDaemon();
     bool startSilence();
-    void takeRecordedBytes();
+    QString recordingFile() const;
 
     QTemporaryDir folder_;
     QProcess daemon_;
     QProcess silence_; // keeps the sink rendering, so that its monitor runs without gaps
     QProcess recorder_;
     QString failure_;
-    QByteArray recorded_;
     // When the first sample was played, estimated from when each block of samples arrived.
     std::chrono::steady_clock::time_point recordingStart_{};
 };
