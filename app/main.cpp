@@ -48,6 +48,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(defaultHandler);
     app.setApplicationName(QStringLiteral("tivak"));
+    app.setDesktopFileName(QStringLiteral("org.tivak.tivak")); // docks find the book's icon by it
     app.setQuitOnLastWindowClosed(false); // the program ends only through End
 
     const PlayerFactory players = gstPlayerFactory();
