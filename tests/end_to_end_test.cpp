@@ -38,6 +38,14 @@ const TestClip testClips[] = {
     {"d/Tivak/8.3.m4a", {2000, 0.6}, false},
 };
 
+// Run by sh in a mount namespace of its own, with the clip folder ($0) and the program ($1): the
+// folder becomes the program's /mnt, seen by no other process. Mounts made here must not spread
+// to the rest of the system; where the root cannot be made private (in a chroot, / is no mount
+// point), /mnt is first made a private mount of its own.
+const QString ownMnt = QStringLiteral("{ mount --make-rprivate / 2>/dev/null || { mount --bind "
+                                      "/mnt /mnt && mount --make-private /mnt; }; } "
+                                      "&& mount --bind \"$0\" /mnt && exec \"$1\"");
+
 } // namespace
 
 // The real program on a virtual display with a window manager, driven by mouse and keyboard,
@@ -71,9 +79,8 @@ private slots:
     {
         tour_ = std::make_unique<BookTour>(*desktop_, QStringLiteral(TIVAK_SCREENSHOT_FOLDER));
         QVERIFY(sound_->startRecording());
-        QVERIFY(tour_->start("unshare", {"--mount", "--propagation", "private", "sh", "-c",
-                                         "mount --bind \"$0\" /mnt && exec \"$1\"", mount_.path(),
-                                         QStringLiteral(TIVAK_EXECUTABLE)}));
+        QVERIFY(tour_->start("unshare", {"--mount", "--propagation", "unchanged", "sh", "-c",
+                                         ownMnt, mount_.path(), QStringLiteral(TIVAK_EXECUTABLE)}));
     }
 
     void aTourOfTheBook()
