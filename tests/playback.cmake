@@ -4,7 +4,7 @@ add_library(tivak_sound_test_support STATIC
     support/sound_recording.cpp support/sound_recording.h
     support/sound_server.cpp support/sound_server.h
     support/tone_clip.cpp support/tone_clip.h
-    support/file_modes_enforced.h
+    support/file_modes_enforced.h support/child_process.h
 )
 target_include_directories(tivak_sound_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/support)
 target_link_libraries(tivak_sound_test_support PUBLIC Qt6::Core Qt6::Test)

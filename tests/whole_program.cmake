@@ -2,7 +2,7 @@
 # a private sound server.
 add_library(tivak_desktop_test_support STATIC
     support/book_tour.cpp support/book_tour.h
-    support/desktop_session.cpp support/desktop_session.h)
+    support/child_process.h support/desktop_session.cpp support/desktop_session.h)
 target_include_directories(tivak_desktop_test_support PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/support)
 target_link_libraries(tivak_desktop_test_support PUBLIC Qt6::Gui tivak_content)
 tivak_warnings(tivak_desktop_test_support)

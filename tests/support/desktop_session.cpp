@@ -1,23 +1,18 @@
 #include "desktop_session.h"
 
+#include "child_process.h"
+
 #include <QDeadlineTimer>
 #include <QImage>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 #include <QThread>
-#include <csignal>
-#include <sys/prctl.h>
 
 namespace tivak::test {
 namespace {
 
 constexpr int titleBarAllowance = 30; // px above a client area that a screenshot keeps
-
-void stopsWithThisProcess(QProcess &process)
-{
-    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
-}
 
 void stop(QProcess &process)
 {

@@ -1,5 +1,7 @@
 #include "sound_server.h"
 
+#include "child_process.h"
+
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QFile>
@@ -7,9 +9,7 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QThread>
-#include <csignal>
 #include <cstring>
-#include <sys/prctl.h>
 
 namespace tivak::test {
 namespace {
@@ -27,12 +27,6 @@ bool writeFile(const QString &path, const QByteArray &text)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
-// Even when a test dies half way, the processes it started must not outlive it.
-void stopsWithThisProcess(QProcess &process)
-{
-    process.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
 }
 
 } // namespace
